@@ -1,0 +1,29 @@
+# Native build: unit tests (one executable per subsystem), the command-line tools,
+# and the end-to-end suite that drives the cross-built executable under Wine.
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/tools/TivrelCpuid.cpp)
+add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp)
+target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
+endif()
+
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# tests/unit/<subsystem>/*.cpp becomes the test executable unit_<subsystem>.
+file(GLOB UNIT_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/unit/*)
+foreach(dir ${UNIT_DIRS})
+  if(IS_DIRECTORY ${dir})
+    get_filename_component(subsystem ${dir} NAME)
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(sources)
+      add_executable(unit_${subsystem} ${sources})
+      target_include_directories(unit_${subsystem} PRIVATE tests/unit)
+      target_compile_definitions(unit_${subsystem} PRIVATE
+        TIVREL_DUMP_DIR="${CMAKE_SOURCE_DIR}/../shared/cpuid-dumps")
+      target_link_libraries(unit_${subsystem} PRIVATE tivrel_core GTest::gtest_main)
+      gtest_discover_tests(unit_${subsystem} PROPERTIES LABELS unit)
+    endif()
+  endif()
+endforeach()
+
+include(${CMAKE_SOURCE_DIR}/tests/ui/UiTests.cmake OPTIONAL)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, skipping what is there.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+have_cmd cmake || need+=(cmake)
+have_cmd g++ || need+=(g++)
+[ -f /usr/include/gtest/gtest.h ] && [ -d /usr/lib/x86_64-linux-gnu/cmake/GTest ] || need+=(libgtest-dev googletest)
+have_cmd i686-w64-mingw32-g++-win32 || need+=(g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
+have_cmd wine || need+=(wine)
+have_pkg wine32:i386 || need+=(wine32:i386)
+have_cmd Xvfb || need+=(xvfb)
+have_cmd import || need+=(imagemagick)
+
+if [ ${#need[@]} -eq 0 ]; then
+    exit 0
+fi
+echo "setup: installing ${need[*]}"
+export DEBIAN_FRONTEND=noninteractive
+if [[ " ${need[*]} " == *":i386"* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${need[@]}"

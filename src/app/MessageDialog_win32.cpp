@@ -1,0 +1,51 @@
+// The message dialog window: top-most, focus to "Continue" shortly after opening.
+#include "app/MessageDialog_win32.h"
+
+#include "app/DialogControls_win32.h"
+#include "app/MessageDialog.h"
+#include "app/PageProtocol_win32.h"
+#include "resource.h"
+
+namespace {
+
+constexpr UINT_PTR kFocusTimer = 3;
+constexpr UINT kFocusDelayMs = 100;
+
+INT_PTR OnInitDialog(HWND dialog) {
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    DialogControls controls(dialog);
+    InitMessageDialog(controls);
+    SetTimer(dialog, kFocusTimer, kFocusDelayMs, nullptr);
+    return TRUE;
+}
+
+INT_PTR OnTimer(HWND dialog, UINT_PTR timer) {
+    if (timer != kFocusTimer) return FALSE;
+    SetFocus(GetDlgItem(dialog, IDOK));
+    KillTimer(dialog, kFocusTimer);
+    return TRUE;
+}
+
+INT_PTR OnCommand(HWND dialog, int command) {
+    DialogControls controls(dialog);
+    if (MessageDialogCommand(controls, command)) {
+        CloseMessageDialog();
+        EndDialog(dialog, 0);
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_TIMER:      return OnTimer(dialog, wp);
+    case WM_COMMAND:    return OnCommand(dialog, LOWORD(wp));
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void OpenMessageDialog(HWND owner) {
+    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner, MessageDialogProc, 0);
+}

@@ -1,0 +1,20 @@
+// Common page protocol: no page refuses to be shown or left.
+#include "app/PageProtocol_win32.h"
+
+#include <prsht.h>
+
+HINSTANCE appInstance;
+
+INT_PTR AnswerSheetNotification(HWND page, const NMHDR* header) {
+    if (header->code == static_cast<UINT>(PSN_SETACTIVE) || header->code == static_cast<UINT>(PSN_KILLACTIVE))
+        SetWindowLongA(page, DWL_MSGRESULT, 0);
+    return TRUE;
+}
+
+INT_PTR CALLBACK TemplatePageProc(HWND page, UINT msg, WPARAM, LPARAM lp) {
+    switch (msg) {
+    case WM_INITDIALOG: return TRUE;
+    case WM_NOTIFY:     return AnswerSheetNotification(page, reinterpret_cast<const NMHDR*>(lp));
+    }
+    return FALSE;
+}

@@ -1,0 +1,10 @@
+// The notification protocol shared by every page of the sheet.
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE appInstance;
+
+// Accepts activation and deactivation; every notification counts as handled.
+INT_PTR AnswerSheetNotification(HWND page, const NMHDR* header);
+// A page that shows its template as it stands.
+INT_PTR CALLBACK TemplatePageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,0 +1,61 @@
+// Settings shared with the frequency worker and the rules of the settings file.
+#include "app/Settings.h"
+
+#include "text/TextRoutines.h"
+
+char appDirectory[kAppDirectorySize];
+std::atomic<uint32_t> measuringSeconds{kDefaultMeasuringSeconds};
+std::atomic<uint32_t> continuousMeasuring{0};
+SettingsBlock settingsBlock;
+
+// Keeps everything up to and including the last backslash: reverse the path,
+// find the first backslash there, keep length - p + 1 characters of the original.
+void CutToDirectory(char* path) {
+    char reversed[kAppDirectorySize];
+    ReverseText(path, reversed, sizeof reversed);
+    const int position = FindText(1, reversed, "\\");
+    if (position < 1) return;
+    char kept[kAppDirectorySize];
+    CopySpan(path, kept, 0, TextLength(reversed) - static_cast<size_t>(position) + 1);
+    CopyText(kept, path, kAppDirectorySize);
+}
+
+void ApplySettingsFile(bool opened, const uint8_t* blockBytes, size_t count) {
+    if (opened) {
+        ReadSettingsBlock(blockBytes, count, settingsBlock);
+    } else {
+        settingsBlock.measuringSeconds = kDefaultMeasuringSeconds;
+        settingsBlock.continuousMeasuring = 0;
+    }
+    // A file of 8 bytes or fewer, or a hand-written one, may hold 0 or a huge value.
+    settingsBlock.measuringSeconds = BoundMeasuringSeconds(settingsBlock.measuringSeconds);
+    measuringSeconds = settingsBlock.measuringSeconds;
+    continuousMeasuring = settingsBlock.continuousMeasuring;
+}
+
+void ComposeSettingsFile(const SettingsWorkingWords& words, uint8_t* file) {
+    SettingsBlock block = settingsBlock;
+    block.measuringSeconds = BoundMeasuringSeconds(measuringSeconds);
+    block.continuousMeasuring = continuousMeasuring;
+    block.matchedEntry = words.matchedEntry;
+    block.vendorMissed = words.vendorMissed;
+    block.signatureMissed = words.signatureMissed;
+    block.relaxStep = words.relaxStep;
+    block.brandRelaxedCode = words.brandRelaxed ? kBrandRelaxedCode : kBrandNotRelaxedCode;
+    block.releaseIndex = words.releaseIndex;
+    block.osPageSelection = static_cast<uint16_t>(words.osPageSelection);
+    WriteSettingsFile(block, file);
+}
+
+// The owners of these words (processor description, OS page) join here as they
+// come to exist; until then they stand at their start-up values.
+SettingsWorkingWords CurrentWorkingWords() {
+    return SettingsWorkingWords{};
+}
+
+bool SettingsFilePath(char* output, size_t capacity) {
+    if (TextLength(appDirectory) + sizeof kSettingsFileName > capacity) return false;
+    CopyText(appDirectory, output, capacity);
+    AppendText(kSettingsFileName, output, capacity);
+    return true;
+}

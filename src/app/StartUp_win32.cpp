@@ -1,0 +1,81 @@
+// Program entry: settings, single-instance guard, the nine pages, the probes, the sheet.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "app/PageProtocol_win32.h"
+#include "app/Settings.h"
+#include "resource.h"
+
+namespace {
+
+constexpr char kSheetCaption[] = "Tivrel 1.04 (DB v7)";
+constexpr char kInstanceMutexName[] = "Tivrel.exe";
+// The page descriptor ends after the header title fields; the sheet header after the callback.
+constexpr UINT kPageDescriptorSize = 48;
+constexpr UINT kSheetHeaderSize = 52;
+
+struct PageRow { int templateId; DLGPROC procedure; };
+// Sheet order, which is not the order of the template numbers.
+// clang-format off
+const PageRow kPages[] = {
+//   template        dialog procedure
+    {IDD_MAIN,       TemplatePageProc},
+    {IDD_FLAGS_A,    TemplatePageProc},
+    {IDD_FLAGS_B,    TemplatePageProc},
+    {IDD_L1_CACHE,   TemplatePageProc},
+    {IDD_L23_CACHE,  TemplatePageProc},
+    {IDD_DATABASE,   TemplatePageProc},
+    {IDD_OS,         TemplatePageProc},
+    {IDD_DRIVES,     TemplatePageProc},
+    {IDD_SETTINGS,   TemplatePageProc},
+};
+// clang-format on
+constexpr int kPageCount = sizeof kPages / sizeof kPages[0];
+static_assert(kPageCount == 9, "the sheet has nine pages");
+
+PROPSHEETPAGEA pageDescriptors[kPageCount];
+HPROPSHEETPAGE pageHandles[kPageCount];
+PROPSHEETHEADERA sheetHeader;
+
+void CreatePages() {
+    for (int i = 0; i < kPageCount; ++i) {
+        PROPSHEETPAGEA& page = pageDescriptors[i];
+        page.dwSize = kPageDescriptorSize;
+        page.dwFlags = 0;
+        page.hInstance = appInstance;
+        page.pszTemplate = MAKEINTRESOURCEA(kPages[i].templateId);
+        page.pfnDlgProc = kPages[i].procedure;
+        page.lParam = 0;
+    }
+    for (int i = 0; i < kPageCount; ++i) pageHandles[i] = CreatePropertySheetPageA(&pageDescriptors[i]);
+}
+
+void FillSheetHeader() {
+    sheetHeader.dwSize = kSheetHeaderSize;
+    sheetHeader.dwFlags = PSH_NOAPPLYNOW;
+    sheetHeader.hwndParent = nullptr;
+    sheetHeader.hInstance = appInstance;
+    sheetHeader.pszCaption = kSheetCaption;
+    sheetHeader.nPages = kPageCount;
+    sheetHeader.nStartPage = 0;
+    sheetHeader.phpage = pageHandles;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    LoadSettings();
+    appInstance = GetModuleHandleA(nullptr);
+    // The handle stays open for the life of the process. A second copy posts itself
+    // a quit request that the sheet's modal loop takes as soon as it starts.
+    CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) PostQuitMessage(0);
+
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
+    CreatePages();
+    FillSheetHeader();
+    PropertySheetA(&sheetHeader);
+    ExitProcess(0);
+}

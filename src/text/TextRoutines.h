@@ -1,0 +1,23 @@
+// Text routines on zero-terminated 8-bit texts, writing into caller buffers.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Longest DecimalText: "-2147483648" plus the terminator.
+constexpr size_t kDecimalTextSize = 12;
+// HexText: eight digits plus the terminator.
+constexpr size_t kHexTextSize = 9;
+
+void DecimalText(int32_t value, char* output);   // output: kDecimalTextSize bytes
+void HexText(uint32_t value, char* output);      // output: kHexTextSize bytes
+int FindText(int start, const char* text, const char* pattern);
+void TrimLeading(const char* source, char* output, size_t capacity);
+void ReverseText(const char* source, char* output, size_t capacity);
+void CopySpan(const char* source, char* output, size_t offset, size_t count);
+size_t TextLength(const char* text);
+
+// Composing texts in fixed buffers: both always leave a terminated text that
+// fits capacity, cutting what does not fit.
+void CopyText(const char* source, char* output, size_t capacity);
+void AppendText(const char* source, char* output, size_t capacity);
+void AppendDecimal(int32_t value, char* output, size_t capacity);
