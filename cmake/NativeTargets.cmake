@@ -27,3 +27,6 @@ foreach(dir ${UNIT_DIRS})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/tests/ui/UiTests.cmake OPTIONAL)
+
+add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)
+target_link_libraries(bench-frequency PRIVATE tivrel_core)

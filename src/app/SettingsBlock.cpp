@@ -45,7 +45,7 @@ void ReadSettingsBlock(const uint8_t* bytes, size_t count, SettingsBlock& block)
     // a field cut short by the end of the data keeps its remaining old bytes.
     uint8_t image[kSettingsFileSize];
     WriteSettingsFile(block, image);
-    std::memcpy(image + kSettingsMagicSize, bytes, count);
+    if (count > 0) std::memcpy(image + kSettingsMagicSize, bytes, count);
     for (const FieldRow& row : kFields) block.*row.word = GetBytes(image, row.offset, row.width);
     block.osPageSelection = static_cast<uint16_t>(GetBytes(image, kOsPageSelectionOffset, 2));
 }

@@ -5,6 +5,12 @@
 
 #include "app/PageProtocol_win32.h"
 #include "app/Settings.h"
+#include "cache/CachePage_win32.h"
+#include "cache/DescriptorNoticeDialog_win32.h"
+#include "cpu/FlagsPage_win32.h"
+#include "cpu/MainPage_win32.h"
+#include "cpu/NativeCpuid.h"
+#include "cpu/ProbeProcessor.h"
 #include "resource.h"
 
 namespace {
@@ -20,11 +26,11 @@ struct PageRow { int templateId; DLGPROC procedure; };
 // clang-format off
 const PageRow kPages[] = {
 //   template        dialog procedure
-    {IDD_MAIN,       TemplatePageProc},
-    {IDD_FLAGS_A,    TemplatePageProc},
-    {IDD_FLAGS_B,    TemplatePageProc},
-    {IDD_L1_CACHE,   TemplatePageProc},
-    {IDD_L23_CACHE,  TemplatePageProc},
+    {IDD_MAIN,       MainPageProc},
+    {IDD_FLAGS_A,    FlagsPageProc},
+    {IDD_FLAGS_B,    FlagsPageProc},
+    {IDD_L1_CACHE,   Level1CachePageProc},
+    {IDD_L23_CACHE,  Level23CachePageProc},
     {IDD_DATABASE,   TemplatePageProc},
     {IDD_OS,         TemplatePageProc},
     {IDD_DRIVES,     TemplatePageProc},
@@ -76,6 +82,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
     CreatePages();
     FillSheetHeader();
+    NativeCpuid cpu;
+    DescriptorNoticeDialog notice;
+    ProbeProcessor(cpu, notice);
     PropertySheetA(&sheetHeader);
     ExitProcess(0);
 }

@@ -1,0 +1,48 @@
+// The cache and TLB text grids and KB totals, with the routines that fill rows.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t kCacheCellSize = 20;   // 19 characters and the terminator
+constexpr size_t kCacheRowCells = 5;
+constexpr uint32_t kCacheGridRows = 10;
+
+// Cell positions within a row, in column order.
+constexpr size_t kTypeCell = 0;
+constexpr size_t kMemoryCell = 1;
+constexpr size_t kSizeCell = 2;
+constexpr size_t kAssociationCell = 3;
+constexpr size_t kSectoredCell = 4;
+
+struct CacheRow {
+    char cells[kCacheRowCells][kCacheCellSize];
+};
+
+struct CacheGrid {
+    CacheRow rows[kCacheGridRows];
+    uint32_t rowCount;
+};
+
+struct CacheTotals {
+    uint32_t l1Instruction;
+    uint32_t l1Data;
+    uint32_t l2;
+    uint32_t l3;
+};
+
+// Written only by the cache decoders and the probe's reset; zero at start-up.
+extern CacheGrid level1Grid;
+extern CacheGrid level23Grid;
+extern CacheTotals cacheTotals;
+// 1 once a level-2 TLB register of the current probe had no data half.
+extern uint32_t unifiedTlb;
+
+// Totals, row counts and unifiedTlb to 0; cell texts stay for overwriting.
+void ResetCacheResults();
+// Writes text into the cell of row rowCount, cut to 19 characters; nothing
+// when the grid is full.
+void WriteCell(CacheGrid& grid, size_t cell, const char* text);
+// Ends row rowCount: the next WriteCell goes to the next row.
+void CloseRow(CacheGrid& grid);
+// "None Detected" in row 0's Type cell of a grid without rows.
+void MarkEmptyGrid(CacheGrid& grid);

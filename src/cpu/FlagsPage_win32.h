@@ -1,0 +1,5 @@
+// Dialog procedure of the two feature-flag pages.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK FlagsPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,0 +1,23 @@
+// One clock measurement: time-stamp ticks across a sleep, as whole MHz.
+#pragma once
+#include <cstdint>
+
+#include "app/SettingsBlock.h"   // BoundMeasuringSeconds: the same bounds as the settings file
+
+
+class FrequencyClock {
+public:
+    virtual ~FrequencyClock() = default;
+    virtual uint64_t ReadTimeStamp() = 0;
+    virtual void SleepMilliseconds(uint32_t milliseconds) = 0;
+};
+
+// Ticks per microsecond, truncated; saturates where the quotient exceeds 32 bits.
+uint32_t MegahertzFromTicks(uint64_t ticks, uint32_t seconds);
+// Reads the counter, sleeps the bounded seconds, reads again; stores and
+// publishes the result as "N MHz" and returns it.
+uint32_t MeasureFrequencyPass(FrequencyClock& clock, uint32_t seconds);
+// frequencyText "N MHz".
+void PublishMegahertz(uint32_t megahertz);
+// frequencyText "Calculating...", shown until the first pass ends.
+void PublishCalculating();

@@ -1,0 +1,35 @@
+// The worker's claim: continuous measuring may be switched off and on while a
+// pass runs, and that must never leave two workers (or none) measuring.
+#include "cpu/FrequencyWorker.h"
+
+#include <atomic>
+
+#include "app/Settings.h"
+
+namespace {
+
+constexpr uint32_t kTimeStampCounterBit = 1u << 4;   // leaf 1 EDX bit 4
+std::atomic<bool> frequencyWorkerRunning{false};
+
+bool TakeClaim() {
+    bool expected = false;
+    return frequencyWorkerRunning.compare_exchange_strong(expected, true);
+}
+
+}  // namespace
+
+bool ClaimFrequencyWorker(uint32_t featuresEdx) {
+    return (featuresEdx & kTimeStampCounterBit) != 0 && TakeClaim();
+}
+
+bool ContinueFrequencyWorker() {
+    if (continuousMeasuring == 1) return true;
+    frequencyWorkerRunning = false;
+    // Switched on again after the check above: the page that did so found a worker
+    // running and started none, so this one carries on if nobody took the claim since.
+    return continuousMeasuring == 1 && TakeClaim();
+}
+
+void ReleaseFrequencyWorker() {
+    frequencyWorkerRunning = false;
+}

@@ -1,0 +1,82 @@
+// The Main page: larger name fields, the measured clock on a 5-second timer.
+#include "cpu/MainPage_win32.h"
+
+#include "app/PageProtocol_win32.h"
+#include "app/Settings.h"
+#include "cpu/FrequencyMeasure.h"
+#include "cpu/FrequencyResult.h"
+#include "cpu/FrequencyWorker.h"
+#include "cpu/ProcessorRecord.h"
+#include "database/DescribeState.h"
+#include "resource.h"
+
+namespace {
+
+constexpr UINT_PTR kFrequencyTimer = 1;
+constexpr UINT kFrequencyPeriodMs = 5000;
+constexpr uint32_t kTimeStampCounterBit = 1u << 4;   // leaf 1 EDX bit 4
+
+class TimeStampClock : public FrequencyClock {
+public:
+    uint64_t ReadTimeStamp() override { return __builtin_ia32_rdtsc(); }
+    void SleepMilliseconds(uint32_t milliseconds) override { Sleep(milliseconds); }
+};
+
+DWORD WINAPI MeasureFrequency(LPVOID) {
+    TimeStampClock clock;
+    do {
+        MeasureFrequencyPass(clock, measuringSeconds);
+    } while (ContinueFrequencyWorker());
+    return 0;
+}
+
+INT_PTR OnInitDialog(HWND page) {
+    // Kept for the whole run, like every font the pages create.
+    HFONT nameFont = CreateFontA(20, 0, 0, 0, 50, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
+    static constexpr int kNameFields[] = {IDC_MAIN_PROCESSOR, IDC_MAIN_FREQ, IDC_MAIN_CODE_NAME};
+    for (int id : kNameFields) SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+
+    if (processorRecord.featuresEdx & kTimeStampCounterBit) {
+        PublishCalculating();
+        char text[kFrequencyTextSize];
+        ReadFrequencyText(text, sizeof text);
+        SetDlgItemTextA(page, IDC_MAIN_FREQ, text);
+        SetTimer(page, kFrequencyTimer, kFrequencyPeriodMs, nullptr);
+        StartFrequencyWorker();
+    } else {
+        measuredMhz = 0;
+        EnableWindow(GetDlgItem(page, IDC_MAIN_FREQ), FALSE);
+    }
+    describeState.showingDetected = 1;
+    return TRUE;
+}
+
+INT_PTR OnTimer(HWND page, UINT_PTR timer) {
+    if (timer != kFrequencyTimer) return FALSE;
+    char text[kFrequencyTextSize];
+    ReadFrequencyText(text, sizeof text);
+    SetDlgItemTextA(page, IDC_MAIN_FREQ, text);
+    return TRUE;
+}
+
+}  // namespace
+
+void StartFrequencyWorker() {
+    if (!ClaimFrequencyWorker(processorRecord.featuresEdx)) return;
+    HANDLE thread = CreateThread(nullptr, 0, MeasureFrequency, nullptr, 0, nullptr);
+    if (thread == nullptr) {
+        ReleaseFrequencyWorker();
+        return;
+    }
+    CloseHandle(thread);
+}
+
+INT_PTR CALLBACK MainPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_INITDIALOG: return OnInitDialog(page);
+    case WM_TIMER:      return OnTimer(page, wp);
+    case WM_NOTIFY:     return AnswerSheetNotification(page, reinterpret_cast<const NMHDR*>(lp));
+    }
+    return FALSE;
+}

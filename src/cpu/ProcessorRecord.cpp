@@ -1,0 +1,4 @@
+// Definition of the process-wide processor record.
+#include "cpu/ProcessorRecord.h"
+
+ProcessorRecord processorRecord;

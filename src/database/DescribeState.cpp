@@ -1,0 +1,4 @@
+// Owner of the description state.
+#include "database/DescribeState.h"
+
+DescribeState describeState;
