@@ -14,9 +14,8 @@ int32_t aboutView;
 
 namespace {
 
-// The button ids of the dialog template are the standard OK and Cancel.
-constexpr int kContinueButton = 1;
-constexpr int kSecondButton = 2;
+constexpr int kContinueButton = IDC_MSG_CONTINUE;
+constexpr int kSecondButton = IDC_MSG_CANCEL;
 constexpr int kLineIds[kMessageLineCount] = {IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4};
 
 const char* const kAboutLines[kMessageLineCount] = {kProductLine, kCopyrightLine, " ", kDescriptionLine};

@@ -8,7 +8,7 @@
 class MessageDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { CloseMessageDialog(); }
-    FakePageControls dialog{1, 2, IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4, IDC_MSG_TEXT_VIEW};
+    FakePageControls dialog{IDC_MSG_CONTINUE, IDC_MSG_CANCEL, IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4, IDC_MSG_TEXT_VIEW};
     void Open() {
         dialog.SetVisible(2, false);
         dialog.SetVisible(IDC_MSG_TEXT_VIEW, false);
