@@ -13,10 +13,13 @@ if [ -n "${DISPLAY:-}" ]; then
     cd build/win32 && exec wine Tivrel.exe
 fi
 tivrel_virtual_display
+trap tivrel_wine_cleanup EXIT
 cd build/win32
 wine Tivrel.exe &
-wine tivrel-ui-driver.exe wait-sheet
+program=$!
+wine tivrel-ui-driver.exe wait-sheet >/dev/null
+sleep 1   # let the first page finish painting
 import -window root "$root/build/screenshot.png"
-wine tivrel-ui-driver.exe close-sheet
-wait
+wine tivrel-ui-driver.exe close-sheet >/dev/null
+wait "$program"
 echo "screenshot: build/screenshot.png"

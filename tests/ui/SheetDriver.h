@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // ---- Check report ----
 // Each check prints "ok WHAT" or "FAIL WHAT: expected X, got Y"; the driver's exit status is 0
@@ -31,6 +32,7 @@ bool FileExists(const std::string& path);
 
 // ---- The sheet ----
 // Polls for a visible top-level dialog with this caption owned by the process; 0 on timeout.
+// Notices that open before it are closed, their third lines kept in dismissedNotices.
 HWND WaitForSheet(const Started& program, const char* caption, DWORD milliseconds);
 bool SelectPage(HWND sheet, int index);  // PSM_SETCURSEL; true when the sheet accepted it
 HWND CurrentPage(HWND sheet);
@@ -46,4 +48,13 @@ std::string WindowClass(HWND window);  // without any "version!" prefix
 std::string Quote(const std::string& text);
 
 extern const char* const kSheetCaption;
+extern const char* const kNoticeCaption;   // the message dialog
+extern const int kNoticeThirdLine;
+extern std::vector<std::string> dismissedNotices;
 extern const DWORD kStartTimeoutMs;
+extern const DWORD kExitTimeoutMs;
+extern const char* const kExeName;
+
+// ---- Steps shared by several scenarios ----
+HWND StartAndFindSheet(Started& program);   // a failed check when no sheet shows
+void CloseAndExpectExit(const Started& program, HWND sheet, int psbtn, const char* button);

@@ -13,17 +13,15 @@
 
 #include "DialogTemplate.h"
 #include "PageExpectations.h"
+#include "ProcessorScenarios.h"
 #include "SheetDriver.h"
 
 namespace {
 
-using Args = std::vector<std::string>;
 
-const char* const kExeName = "Tivrel.exe";
 const char* const kSettingsFile = "vUZU.dat";
 const int kApplyButtonId = 0x3021;  // the sheet's Apply button
 const int kHelpButtonId = 9;        // IDHELP
-const DWORD kExitTimeoutMs = 5000;
 
 std::string Number(long long value) { return std::to_string(value); }
 
@@ -244,20 +242,6 @@ void CheckLivePage(HWND sheet, const PageRow& page) {
 
 // ---- Scenario steps shared by several scenarios ----
 
-HWND StartAndFindSheet(Started& program) {
-    program = StartProgram(kExeName);
-    HWND sheet = WaitForSheet(program, kSheetCaption, kStartTimeoutMs);
-    CheckTrue("sheet " + Quote(kSheetCaption) + " visible", sheet != nullptr,
-              "within " + Number(kStartTimeoutMs) + " ms", "no such window");
-    return sheet;
-}
-
-void CloseAndExpectExit(const Started& program, HWND sheet, int psbtn, const char* button) {
-    PressSheetButton(sheet, psbtn);
-    CheckTrue(std::string("process ends after ") + button, WaitForExit(program, kExitTimeoutMs),
-              "exit within " + Number(kExitTimeoutMs) + " ms", "still running");
-}
-
 void ExpectNoSettingsFile() {
     const std::string path = ExeDirectory() + kSettingsFile;
     CheckTrue(std::string("no ") + kSettingsFile + " beside the exe", !FileExists(path), "absent",
@@ -394,7 +378,11 @@ const ScenarioRow kScenarios[] = {
     {"cancel",          ScenarioCancel,         "Cancel ends the process and saves nothing"},
     {"templates",       ScenarioTemplates,      "every template's controls, every page's windows"},
     {"second-instance", ScenarioSecondInstance, "a second start ends; the first carries on"},
+    {"processor",       ScenarioProcessor,      "notices, Freq, flags and cache pages against tivrel-cpuid"},
     {"startup-time",    ModeStartupTime,        "[exe] [caption] [runs]: median start-up ms"},
+    {"main-frequency",  ModeMainFrequency,      "the Main page's first measurement in MHz"},
+    {"wait-sheet",      ModeWaitSheet,          "waits for a running sheet to show"},
+    {"close-sheet",     ModeCloseSheet,         "closes a running sheet with OK"},
 };
 // clang-format on
 

@@ -53,6 +53,11 @@ for extra in ${TIVREL_UI_FILES:-}; do
     cp "$extra" "$work/" || exit 1
 done
 
+# What the pages must show on this machine: the core's own answer, and the kernel's clock figure.
+native_tool="${TIVREL_NATIVE_DIR:-$root/build/native}/tivrel-cpuid"
+[ -x "$native_tool" ] && "$native_tool" >"$work/cpuid.txt"
+bash "$root/tests/ui/kernel-tsc-mhz.sh" >"$work/kernel-mhz.txt" || rm -f "$work/kernel-mhz.txt"
+
 tivrel_virtual_display || exit 1
 
 cd "$work" || exit 1
