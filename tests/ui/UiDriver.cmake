@@ -4,7 +4,9 @@ add_executable(tivrel-ui-driver
   ${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cpp
   ${CMAKE_SOURCE_DIR}/tests/ui/SheetDriver.cpp
   ${CMAKE_SOURCE_DIR}/tests/ui/ProcessorScenarios.cpp
+  ${CMAKE_SOURCE_DIR}/tests/ui/ResourceScenario.cpp
   ${CMAKE_SOURCE_DIR}/tests/ui/DialogTemplate.cpp)
+target_link_libraries(tivrel-ui-driver PRIVATE version)
 target_link_options(tivrel-ui-driver PRIVATE -static -s -mconsole)
 set_target_properties(tivrel-ui-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -14,6 +14,7 @@
 #include "DialogTemplate.h"
 #include "PageExpectations.h"
 #include "ProcessorScenarios.h"
+#include "ResourceScenario.h"
 #include "SheetDriver.h"
 
 namespace {
@@ -378,6 +379,7 @@ const ScenarioRow kScenarios[] = {
     {"cancel",          ScenarioCancel,         "Cancel ends the process and saves nothing"},
     {"templates",       ScenarioTemplates,      "every template's controls, every page's windows"},
     {"second-instance", ScenarioSecondInstance, "a second start ends; the first carries on"},
+    {"resources",       ScenarioResources,      "version record, icon groups, manifest, template 1005"},
     {"processor",       ScenarioProcessor,      "notices, Freq, flags and cache pages against tivrel-cpuid"},
     {"startup-time",    ModeStartupTime,        "[exe] [caption] [runs]: median start-up ms"},
     {"main-frequency",  ModeMainFrequency,      "the Main page's first measurement in MHz"},

@@ -1,7 +1,7 @@
 # Native preset: registers the end-to-end scenarios with ctest (label "ui"). Each runs the
 # cross-built build/win32/Tivrel.exe under Wine through tests/ui/run-scenario.sh; the win32 preset
 # must have been built first (scripts/test.sh builds both). Run alone with: ctest -L ui
-set(TIVREL_UI_SCENARIOS sheet cancel templates second-instance processor)
+set(TIVREL_UI_SCENARIOS sheet cancel templates second-instance resources processor)
 foreach(scenario ${TIVREL_UI_SCENARIOS})
   add_test(NAME ui_${scenario}
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/run-scenario.sh ${scenario})
