@@ -59,19 +59,21 @@ void DecodeL1Cache(uint32_t kind, uint32_t value) {
 
 // Bits 24-31 data TLB ways, 16-23 data entries, 8-15 instruction ways, 0-7
 // instruction entries. The entry count goes in the Memory column here.
+// Completes the current row of a TLB: entries, page text, ways. A type written
+// before (Data/Inst/Unified) stays.
+static void FinishTlbRow(CacheGrid& grid, uint32_t entries, const char* pages, const char* ways) {
+    WriteNumberCell(grid, kMemoryCell, entries, " Entries");
+    WriteCell(grid, kSizeCell, pages);
+    WriteCell(grid, kAssociationCell, ways);
+    CloseRow(grid);
+}
+
 void DecodeL1Tlb(uint32_t kind, uint32_t value) {
     const char* pages = TlbPageText(kind);
     WriteCell(level1Grid, kTypeCell, "Data TLB");
-    WriteNumberCell(level1Grid, kMemoryCell, (value >> 16) & 0xFF, " Entries");
-    WriteCell(level1Grid, kSizeCell, pages);
-    WriteCell(level1Grid, kAssociationCell, EightBitWaysText(value >> 24));
-    CloseRow(level1Grid);
-
+    FinishTlbRow(level1Grid, (value >> 16) & 0xFF, pages, EightBitWaysText(value >> 24));
     WriteCell(level1Grid, kTypeCell, "Inst TLB");
-    WriteNumberCell(level1Grid, kMemoryCell, value & 0xFF, " Entries");
-    WriteCell(level1Grid, kSizeCell, pages);
-    WriteCell(level1Grid, kAssociationCell, EightBitWaysText((value >> 8) & 0xFF));
-    CloseRow(level1Grid);
+    FinishTlbRow(level1Grid, value & 0xFF, pages, EightBitWaysText((value >> 8) & 0xFF));
 }
 
 // Family 6 parts (Athlon, Duron) report their level-2 size unreliably in
@@ -109,14 +111,8 @@ void DecodeL2Tlb(uint32_t kind, uint32_t value) {
         WriteCell(level23Grid, kTypeCell, "Unified TLB");
     } else {
         WriteCell(level23Grid, kTypeCell, "Data TLB");
-        WriteNumberCell(level23Grid, kMemoryCell, (value >> 16) & 0xFFF, " Entries");
-        WriteCell(level23Grid, kSizeCell, pages);
-        WriteCell(level23Grid, kAssociationCell, FourBitWaysText(value >> 28));
-        CloseRow(level23Grid);
+        FinishTlbRow(level23Grid, (value >> 16) & 0xFFF, pages, FourBitWaysText(value >> 28));
         WriteCell(level23Grid, kTypeCell, "Inst TLB");
     }
-    WriteNumberCell(level23Grid, kMemoryCell, value & 0xFFF, " Entries");
-    WriteCell(level23Grid, kSizeCell, pages);
-    WriteCell(level23Grid, kAssociationCell, FourBitWaysText((value >> 12) & 0xF));
-    CloseRow(level23Grid);
+    FinishTlbRow(level23Grid, value & 0xFFF, pages, FourBitWaysText((value >> 12) & 0xF));
 }
