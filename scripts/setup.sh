@@ -24,4 +24,4 @@ if [[ " ${need[*]} " == *":i386"* ]] && ! dpkg --print-foreign-architectures | g
     dpkg --add-architecture i386
 fi
 apt-get update -q
-apt-get install -y -q --no-install-recommends "${need[@]}"
+apt-get install -y -q "${need[@]}"
