@@ -18,8 +18,12 @@ bool TakeClaim() {
 
 }  // namespace
 
+bool HasTimeStampCounter(uint32_t featuresEdx) {
+    return (featuresEdx & kTimeStampCounterBit) != 0;
+}
+
 bool ClaimFrequencyWorker(uint32_t featuresEdx) {
-    return (featuresEdx & kTimeStampCounterBit) != 0 && TakeClaim();
+    return HasTimeStampCounter(featuresEdx) && TakeClaim();
 }
 
 bool ContinueFrequencyWorker() {

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+// Leaf 1 EDX bit 4: without a time-stamp counter nothing may execute RDTSC.
+bool HasTimeStampCounter(uint32_t featuresEdx);
 // True when the caller may start a worker: the processor has a time-stamp counter
 // (leaf 1 EDX bit 4) and no worker runs. The caller then owns the claim.
 bool ClaimFrequencyWorker(uint32_t featuresEdx);

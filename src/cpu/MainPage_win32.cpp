@@ -14,7 +14,6 @@ namespace {
 
 constexpr UINT_PTR kFrequencyTimer = 1;
 constexpr UINT kFrequencyPeriodMs = 5000;
-constexpr uint32_t kTimeStampCounterBit = 1u << 4;   // leaf 1 EDX bit 4
 
 class TimeStampClock : public FrequencyClock {
 public:
@@ -37,7 +36,7 @@ INT_PTR OnInitDialog(HWND page) {
     static constexpr int kNameFields[] = {IDC_MAIN_PROCESSOR, IDC_MAIN_FREQ, IDC_MAIN_CODE_NAME};
     for (int id : kNameFields) SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
 
-    if (processorRecord.featuresEdx & kTimeStampCounterBit) {
+    if (HasTimeStampCounter(processorRecord.featuresEdx)) {
         PublishCalculating();
         char text[kFrequencyTextSize];
         ReadFrequencyText(text, sizeof text);
