@@ -9,7 +9,7 @@
 
 export WINEARCH=win32
 export WINEDEBUG=-all
-export WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tivrel-wine32}"
+export WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tivrel-wine32}"
 
 TIVREL_XVFB_PID=""
 

@@ -20,7 +20,7 @@ fi
 
 # A prefix of its own, so that a Tivrel.exe the user runs meanwhile (same mutex, same
 # wineserver) neither disturbs a scenario nor is ended by its clean-up.
-export TIVREL_WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tivrel-wine32-ui}"
+export TIVREL_WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tivrel-wine32-ui}"
 # shellcheck source=../../scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
 
