@@ -23,6 +23,13 @@ void WriteCell(CacheGrid& grid, size_t cell, const char* text) {
     CopyText(text, grid.rows[grid.rowCount].cells[cell], kCacheCellSize);
 }
 
+void WriteNumberCell(CacheGrid& grid, size_t cell, uint32_t number, const char* unit) {
+    char text[kCacheCellSize] = "";
+    AppendDecimal(static_cast<int32_t>(number), text, sizeof text);
+    AppendText(unit, text, sizeof text);
+    WriteCell(grid, cell, text);
+}
+
 void CloseRow(CacheGrid& grid) {
     if (grid.rowCount < kCacheGridRows) ++grid.rowCount;
 }

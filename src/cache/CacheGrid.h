@@ -42,6 +42,8 @@ void ResetCacheResults();
 // Writes text into the cell of row rowCount, cut to 19 characters; nothing
 // when the grid is full.
 void WriteCell(CacheGrid& grid, size_t cell, const char* text);
+// A number in decimal followed by its unit (" KB", " Entries", ...), as WriteCell.
+void WriteNumberCell(CacheGrid& grid, size_t cell, uint32_t number, const char* unit);
 // Ends row rowCount: the next WriteCell goes to the next row.
 void CloseRow(CacheGrid& grid);
 // "None Detected" in row 0's Type cell of a grid without rows.

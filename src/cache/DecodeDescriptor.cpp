@@ -60,25 +60,15 @@ int32_t DecodeDescriptor(uint32_t descriptor, DescriptorNotice& notice) {
     AppendDecimal(static_cast<int32_t>(descriptor), text, sizeof text);
     WriteCell(grid, kTypeCell, text);
 
-    text[0] = '\0';
     if (row->kind == kInstTlb || row->kind == kDataTlb) {
         WriteCell(grid, kMemoryCell, PageSizeText(row->size));
-        AppendDecimal(row->lineOrEntries, text, sizeof text);
-        AppendText(" Entries", text, sizeof text);
-        WriteCell(grid, kSizeCell, text);
+        WriteNumberCell(grid, kSizeCell, row->lineOrEntries, " Entries");
     } else if (row->kind == kTrace) {
         // A trace cache has no line size: its Size cell keeps its old text.
-        AppendDecimal(row->size, text, sizeof text);
-        AppendText(" K-\xB5ops", text, sizeof text);
-        WriteCell(grid, kMemoryCell, text);
+        WriteNumberCell(grid, kMemoryCell, row->size, " K-\xB5ops");
     } else {
-        AppendDecimal(row->size, text, sizeof text);
-        AppendText(" KB", text, sizeof text);
-        WriteCell(grid, kMemoryCell, text);
-        text[0] = '\0';
-        AppendDecimal(row->lineOrEntries, text, sizeof text);
-        AppendText(" Byte Line", text, sizeof text);
-        WriteCell(grid, kSizeCell, text);
+        WriteNumberCell(grid, kMemoryCell, row->size, " KB");
+        WriteNumberCell(grid, kSizeCell, row->lineOrEntries, " Byte Line");
     }
     // Association code 0 leaves the cell as it was.
     if (row->ways != kNoWays) WriteCell(grid, kAssociationCell, WaysText(row->ways));

@@ -3,7 +3,6 @@
 
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
-#include "text/TextRoutines.h"
 
 // Leaf 0x80000005 associativity byte.
 static const char* EightBitWaysText(uint32_t code) {
@@ -32,13 +31,6 @@ static const char* FourBitWaysText(uint32_t code) {
 
 // EAX of both leaves describes the TLBs for 2/4 MB pages, EBX those for 4 KB pages.
 static const char* TlbPageText(uint32_t kind) { return kind == 1 ? "4/2 M pages" : "4K pages"; }
-
-static void WriteNumberCell(CacheGrid& grid, size_t cell, uint32_t number, const char* unit) {
-    char text[kCacheCellSize] = "";
-    AppendDecimal(static_cast<int32_t>(number), text, sizeof text);
-    AppendText(unit, text, sizeof text);
-    WriteCell(grid, cell, text);
-}
 
 // Bits 24-31 size in KB, 16-23 associativity, 0-7 line size. The total is
 // assigned, not added. Rows written here leave the Sectored cell alone.

@@ -29,6 +29,12 @@ DWORD WINAPI MeasureFrequency(LPVOID) {
     return 0;
 }
 
+void ShowFrequencyText(HWND page) {
+    char text[kFrequencyTextSize];
+    ReadFrequencyText(text, sizeof text);
+    SetDlgItemTextA(page, IDC_MAIN_FREQ, text);
+}
+
 INT_PTR OnInitDialog(HWND page) {
     // Kept for the whole run, like every font the pages create.
     HFONT nameFont = CreateFontA(20, 0, 0, 0, 50, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -38,9 +44,7 @@ INT_PTR OnInitDialog(HWND page) {
 
     if (HasTimeStampCounter(processorRecord.featuresEdx)) {
         PublishCalculating();
-        char text[kFrequencyTextSize];
-        ReadFrequencyText(text, sizeof text);
-        SetDlgItemTextA(page, IDC_MAIN_FREQ, text);
+        ShowFrequencyText(page);
         SetTimer(page, kFrequencyTimer, kFrequencyPeriodMs, nullptr);
         StartFrequencyWorker();
     } else {
@@ -53,9 +57,7 @@ INT_PTR OnInitDialog(HWND page) {
 
 INT_PTR OnTimer(HWND page, UINT_PTR timer) {
     if (timer != kFrequencyTimer) return FALSE;
-    char text[kFrequencyTextSize];
-    ReadFrequencyText(text, sizeof text);
-    SetDlgItemTextA(page, IDC_MAIN_FREQ, text);
+    ShowFrequencyText(page);
     return TRUE;
 }
 
