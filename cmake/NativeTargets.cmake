@@ -19,14 +19,14 @@ foreach(dir ${UNIT_DIRS})
       add_executable(unit_${subsystem} ${sources})
       target_include_directories(unit_${subsystem} PRIVATE tests/unit)
       target_compile_definitions(unit_${subsystem} PRIVATE
-        TIVREL_DUMP_DIR="${CMAKE_SOURCE_DIR}/../shared/cpuid-dumps")
+        TIVREL_DUMP_DIR="${CMAKE_SOURCE_DIR}/tests/data/cpuid-dumps")
       target_link_libraries(unit_${subsystem} PRIVATE tivrel_core GTest::gtest_main)
       gtest_discover_tests(unit_${subsystem} PROPERTIES LABELS unit)
     endif()
   endif()
 endforeach()
 
-include(${CMAKE_SOURCE_DIR}/tests/ui/UiTests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tests/ShellTests.cmake OPTIONAL)
 
 add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)
 target_link_libraries(bench-frequency PRIVATE tivrel_core)

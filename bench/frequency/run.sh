@@ -8,7 +8,7 @@ seconds="${1:-3}"
 
 kernel_mhz=$(bash "$root/tests/ui/kernel-tsc-mhz.sh" || true)
 native_mhz=$("$root/build/native/bench-frequency" "$seconds")
-exe_mhz=$(bash "$root/tests/ui/run-scenario.sh" main-frequency | sed -n 's/^frequency_mhz=//p')
+exe_mhz=$(bash "$root/tests/ui/run-scenario.sh" "$root/bench/frequency/measure.sh" | sed -n 's/^exe_mhz=//p')
 
 echo "kernel TSC:           ${kernel_mhz:-unknown} MHz"
 report() {  # label value

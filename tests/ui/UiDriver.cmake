@@ -1,12 +1,6 @@
 # Win32 preset: the end-to-end UI driver and the start-up benchmark's minimal sheet, both placed
 # next to Tivrel.exe in build/win32/.
-add_executable(tivrel-ui-driver
-  ${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cpp
-  ${CMAKE_SOURCE_DIR}/tests/ui/SheetDriver.cpp
-  ${CMAKE_SOURCE_DIR}/tests/ui/ProcessorScenarios.cpp
-  ${CMAKE_SOURCE_DIR}/tests/ui/ResourceScenario.cpp
-  ${CMAKE_SOURCE_DIR}/tests/ui/DialogTemplate.cpp)
-target_link_libraries(tivrel-ui-driver PRIVATE version)
+add_executable(tivrel-ui-driver ${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cpp)
 target_link_options(tivrel-ui-driver PRIVATE -static -s -mconsole)
 set_target_properties(tivrel-ui-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -1,410 +1,372 @@
-// tivrel-ui-driver: end-to-end scenarios that run Tivrel.exe (from the driver's own directory)
-// and check its property sheet from outside. Usage: tivrel-ui-driver SCENARIO [ARGS...]
-// Prints one line per check; exits 0 only when every check passed, 2 for an unknown scenario.
+// tivrel-ui-driver SCRIPT: drives a program beside the driver (Tivrel.exe by default) from outside,
+// one command per line of SCRIPT, and prints what it reads as "name: value" lines. The scenarios
+// (tests/ui/scenarios/*.sh) write the script and check the lines. A command that cannot be carried
+// out prints "error: ..." and ends the run with status 1; every process started is ended on exit.
+//
+// Commands (ID: a control id on the current target, the sheet's page or a dialog):
+//   start [EXE [CAPTION]]  start EXE, wait for its sheet; "notice: L3" per notice closed on the way,
+//                          "start: N ms"
+//   second [EXE]           start another copy; "second: exited" when it ends within 10 s, else "running"
+//   tabs                   "tabs: N", "tab I: caption", "current: I"
+//   tab N                  select page N; it becomes the target
+//   sheet                  the sheet itself becomes the target (its buttons)
+//   dialog CAPTION         wait for another window of the program with this caption; it becomes the target
+//   gone MS                "gone: yes|no": whether the target window is destroyed within MS
+//   children               "children: N", then "child ID CLASS ENABLED VISIBLE: text" for each child
+//   text ID / state ID     "text ID: ..." / "state ID: enabled=E visible=V checked=C"
+//   combo ID               "combo ID: sel=S count=N" and "item ID I: text"
+//   listview ID            "listview ID: rows=N columns=C" and "row ID I: cell | cell | ..."
+//   settext ID TEXT        WM_SETTEXT
+//   check ID 0|1           BM_SETCHECK
+//   select ID POS          CB_SETCURSEL, then CBN_SELCHANGE to the target
+//   click ID [CODE]        WM_COMMAND (BN_CLICKED or CODE) sent to the target: returns when handled
+//   post ID [CODE]         the same, posted: for commands that open a modal dialog
+//   wait ID MS TEXT        wait until the text is TEXT; waitnot: until it is not; then "text ID: ..."
+//   sleep MS
+//   shot NAME              create NAME.shot and wait until the runner has taken the screen and removed it
+//   close ok|cancel        press the sheet button; "exit: yes|no" within 5 s
+//   exit MS                "exit: yes|no": whether the program ends within MS
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <algorithm>
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
-#include <vector>
-
-#include "DialogTemplate.h"
-#include "PageExpectations.h"
-#include "ProcessorScenarios.h"
-#include "ResourceScenario.h"
-#include "SheetDriver.h"
 
 namespace {
 
+const char* const kExeName = "Tivrel.exe";
+const char* const kSheetCaption = "Tivrel 1.04 (DB v7)";
+const char* const kNoticeCaption = "Tivrel 1.04";
+const int kNoticeThirdLine = 852;
+const DWORD kStartTimeoutMs = 20000;
+const DWORD kDialogTimeoutMs = 10000;
+// Cross-process messages go through SendMessageTimeout so that a hung program fails the run
+// instead of hanging the driver.
+const UINT kSendTimeoutMs = 5000;
 
-const char* const kSettingsFile = "vUZU.dat";
-const int kApplyButtonId = 0x3021;  // the sheet's Apply button
-const int kHelpButtonId = 9;        // IDHELP
+struct Program {
+    HANDLE process = nullptr;
+    DWORD id = 0;
+};
+Program program;
+HWND sheet = nullptr;
+HWND target = nullptr;
 
-std::string Number(long long value) { return std::to_string(value); }
-
-// ---- Expectations as flat rows: the table's rows plus, on the cache pages, the 50 cells ----
-
-std::vector<ControlRow> ExpectedControls(const PageRow& page) {
-    std::vector<ControlRow> rows(page.controls, page.controls + page.controlCount);
-    if (page.cacheCells) {
-        for (int r = 0; r < 10; ++r) {
-            for (int c = 0; c < 5; ++c) {
-                rows.push_back({2000 + 5 * r + c, Kind::Static, "", Text::kFilled, kPlain,
-                                kCacheColumns[c].x, kCacheRowY[r], kCacheColumns[c].w, 8});
-            }
-        }
-    }
-    return rows;
+[[noreturn]] void Stop(const std::string& why) {
+    std::printf("error: %s\n", why.c_str());
+    std::fflush(stdout);
+    std::exit(1);
 }
 
-const char* KindClass(Kind kind) {
-    switch (kind) {
-    case Kind::Static:   return "Static";
-    case Kind::Edit:     return "Edit";
-    case Kind::Button:   return "Button";
-    case Kind::ComboBox: return "ComboBox";
-    case Kind::ListView: return "SysListView32";
-    case Kind::UpDown:   return "msctls_updown32";
-    }
-    return "?";
+void Print(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
 }
 
-bool SameClass(const std::string& got, Kind kind) {
-    return lstrcmpiA(got.c_str(), KindClass(kind)) == 0;
+std::string ExeDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string text = path;
+    return text.substr(0, text.find_last_of("\\/") + 1);
 }
 
-std::string RowName(const std::string& where, const ControlRow& row) {
-    if (row.id != -1) return where + " control " + Number(row.id);
-    return where + " label " + Quote(row.text ? row.text : "");
+LRESULT Send(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, msg, wp, lp, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result))
+        Stop("no answer to message " + std::to_string(msg));
+    return static_cast<LRESULT>(result);
 }
 
-// Compares the style bits a row's traits name; appends "trait" descriptions of mismatches.
-void CompareTraits(unsigned traits, Kind kind, uint32_t style, std::string& expected,
-                   std::string& got) {
-    struct TraitBits { unsigned trait; const char* name; uint32_t mask; uint32_t value; };
-    // clang-format off
-    static constexpr TraitBits kTraitBits[] = {
-    //   trait          name              mask                   value
-        {kReadOnly,     "ES_READONLY",    ES_READONLY,           ES_READONLY},
-        {kMultiLine,    "ES_MULTILINE",   ES_MULTILINE,          ES_MULTILINE},
-        {kVScroll,      "WS_VSCROLL",     WS_VSCROLL,            WS_VSCROLL},
-        {kCentred,      "centred",        SS_TYPEMASK,           SS_CENTER},
-        {kSunken,       "SS_SUNKEN",      SS_SUNKEN,             SS_SUNKEN},
-        {kBlackRect,    "SS_BLACKRECT",   SS_TYPEMASK,           SS_BLACKRECT},
-        {kDropDownList, "CBS_DROPDOWNLIST", 3,                   CBS_DROPDOWNLIST},
-        {kDropDown,     "CBS_DROPDOWN",   3,                     CBS_DROPDOWN},
-        {kPushButton,   "BS_PUSHBUTTON",  BS_TYPEMASK,           BS_PUSHBUTTON},
-        {kDefButton,    "BS_DEFPUSHBUTTON", BS_TYPEMASK,         BS_DEFPUSHBUTTON},
-        {kAutoCheckBox, "BS_AUTOCHECKBOX", BS_TYPEMASK,          BS_AUTOCHECKBOX},
-        {kGroupBox,     "BS_GROUPBOX",    BS_TYPEMASK,           BS_GROUPBOX},
-        {kReport,       "report view, single selection, selection always shown, no sort header",
-                        LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                        LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER},
-        {kNoBorder,     "no WS_BORDER",   WS_BORDER,             0},
-        {kBorder,       "WS_BORDER",      WS_BORDER,             WS_BORDER},
-    };
-    // clang-format on
-    for (const TraitBits& bits : kTraitBits) {
-        if ((traits & bits.trait) == 0) continue;
-        uint32_t mask = bits.mask;
-        // An edit box is centred by ES_CENTER, in the low two bits.
-        if (bits.trait == kCentred && kind == Kind::Edit) mask = ES_CENTER | ES_RIGHT;
-        if ((style & mask) != bits.value) {
-            expected += std::string(" ") + bits.name;
-            char text[32];
-            std::snprintf(text, sizeof text, " style %08lX", static_cast<unsigned long>(style));
-            got += text;
-        }
-    }
-    const bool hidden = (traits & kHidden) != 0;
-    if (((style & WS_VISIBLE) == 0) != hidden) {
-        expected += hidden ? " hidden" : " WS_VISIBLE";
-        got += hidden ? " visible" : " hidden";
-    }
+std::string WindowText(HWND window) {
+    char text[4096] = {};
+    const LRESULT copied = Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return std::string(text, copied > 0 && copied < static_cast<LRESULT>(sizeof text) ? copied : 0);
 }
 
-// ---- Template level: the resource itself, read from the executable file ----
+std::string ClassName(HWND window) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof name);
+    const std::string text = name;
+    return text.substr(text.find('!') + 1);   // without a "6.0.0.0!" version prefix
+}
 
-void CheckTemplate(const std::string& exePath, const PageRow& page) {
-    const std::string where = "template " + Number(page.templateId);
-    DialogTemplate dialog = ReadDialogTemplate(exePath.c_str(), page.templateId);
-    if (!CheckTrue(where + " present", dialog.found, "an RT_DIALOG resource", "none")) return;
+Program Start(const std::string& exe) {
+    const std::string path = ExeDirectory() + exe;
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        ExeDirectory().c_str(), &startup, &info))
+        Stop("cannot start " + exe);
+    CloseHandle(info.hThread);
+    return {info.hProcess, info.dwProcessId};
+}
 
-    CheckText(where + " caption", page.caption, dialog.caption);
-    CheckText(where + " font", "MS Sans Serif 8",
-              dialog.fontFace + " " + Number(dialog.fontPoints));
-    const bool isPage = page.tab >= 0;
-    const int wantW = isPage ? 300 : 190;
-    const int wantH = isPage ? 175 : 72;
-    CheckTrue(where + " size", dialog.w == wantW && dialog.h == wantH,
-              Number(wantW) + " x " + Number(wantH), Number(dialog.w) + " x " + Number(dialog.h));
-    const uint32_t wantStyle = isPage ? (WS_CAPTION | DS_SETFONT | DS_SETFOREGROUND | DS_CENTER)
-                                      : (WS_CAPTION | DS_MODALFRAME | DS_SYSMODAL | DS_CENTER);
-    const uint32_t forbidden = isPage ? 0 : WS_SYSMENU;
-    CheckTrue(where + " style", (dialog.style & wantStyle) == wantStyle &&
-                                    (dialog.style & forbidden) == 0,
-              isPage ? "caption, set-font, set-foreground, centre"
-                     : "caption, modal frame, system-modal, centre, no system menu",
-              "style " + Number(dialog.style));
+bool Ended(const Program& started, DWORD milliseconds) {
+    return WaitForSingleObject(started.process, milliseconds) == WAIT_OBJECT_0;
+}
 
-    std::vector<ControlRow> rows = ExpectedControls(page);
-    std::vector<bool> matched(dialog.items.size(), false);
-    for (const ControlRow& row : rows) {
-        const std::string name = RowName(where, row);
-        int found = -1;
-        int count = 0;
-        for (size_t i = 0; i < dialog.items.size(); ++i) {
-            const TemplateItem& item = dialog.items[i];
-            if (matched[i] || item.id != row.id) continue;
-            if (row.id == -1 && (!SameClass(item.className, row.kind) || item.text != row.text)) {
-                continue;
-            }
-            if (found < 0) found = static_cast<int>(i);
-            ++count;
-        }
-        if (found < 0) {
-            Fail(name, std::string(KindClass(row.kind)) + (row.text ? " " + Quote(row.text) : ""),
-                 "no such control");
-            continue;
-        }
-        matched[found] = true;
-        if (row.id != -1 && count > 1) {
-            Fail(name, "one control with this id", Number(count));
-            continue;
-        }
-        const TemplateItem& item = dialog.items[found];
-        std::string expected, got;
-        if (!SameClass(item.className, row.kind)) {
-            expected += std::string(" class ") + KindClass(row.kind);
-            got += " class " + item.className;
-        }
-        if (row.text != nullptr && item.text != row.text) {
-            expected += " text " + Quote(row.text);
-            got += " text " + Quote(item.text);
-        }
-        const bool wholeRect = row.w > 0;
-        const bool position = wholeRect || row.x != 0 || row.y != 0;
-        if ((position && (item.x != row.x || item.y != row.y)) ||
-            (wholeRect && (item.w != row.w || item.h != row.h))) {
-            expected += " at " + Number(row.x) + "," + Number(row.y);
-            got += " at " + Number(item.x) + "," + Number(item.y);
-            if (wholeRect) {
-                expected += " size " + Number(row.w) + "x" + Number(row.h);
-                got += " size " + Number(item.w) + "x" + Number(item.h);
-            }
-        }
-        CompareTraits(row.traits, row.kind, item.style, expected, got);
-        if (expected.empty()) {
-            Pass(name);
-        } else {
-            Fail(name, expected.substr(1), got.substr(1));
-        }
-    }
-    // Any other id would be a control the code can address by mistake (a greyed flag bit, say).
-    for (size_t i = 0; i < dialog.items.size(); ++i) {
-        if (!matched[i] && dialog.items[i].id != -1) {
-            Fail(where + " control " + Number(dialog.items[i].id), "no such id",
-                 dialog.items[i].className + " " + Quote(dialog.items[i].text));
-        }
-    }
-    if (page.cacheCells) {
-        CheckTrue(where + " control count", dialog.items.size() == 55, "55",
-                  Number(static_cast<long long>(dialog.items.size())));
+struct WindowSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM lp) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != program.id || window == sheet || !IsWindowVisible(window) || ClassName(window) != "#32770" ||
+        WindowText(window) != search->caption)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A visible dialog-class window of the program with this caption, other than the sheet.
+HWND FindProgramWindow(const char* caption) {
+    WindowSearch search{caption, nullptr};
+    EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Notices for unknown cache descriptors open before the sheet: note line 3, press "Continue".
+void CloseNotices() {
+    while (HWND notice = FindProgramWindow(kNoticeCaption)) {
+        Print("notice: " + WindowText(GetDlgItem(notice, kNoticeThirdLine)));
+        Send(notice, WM_COMMAND, IDOK, 0);
     }
 }
 
-// ---- Run-time level: the page window the sheet created from the template ----
-
-void CheckLivePage(HWND sheet, const PageRow& page) {
-    const std::string where = "page " + Quote(page.caption);
-    SelectPage(sheet, page.tab);
-    CheckTrue(where + " selected", CurrentTab(sheet) == page.tab, "tab " + Number(page.tab),
-              "tab " + Number(CurrentTab(sheet)));
-    HWND pageWindow = CurrentPage(sheet);
-    if (!CheckTrue(where + " window", pageWindow != nullptr, "a page window", "none")) return;
-
-    for (const ControlRow& row : ExpectedControls(page)) {
-        if (row.id == -1) continue;
-        const std::string name = where + " control " + Number(row.id);
-        HWND control = GetDlgItem(pageWindow, row.id);
-        if (control == nullptr) {
-            Fail(name, KindClass(row.kind), "no such control");
-            continue;
-        }
-        std::string expected, got;
-        const std::string className = WindowClass(control);
-        if (!SameClass(className, row.kind)) {
-            expected += std::string(" class ") + KindClass(row.kind);
-            got += " class " + className;
-        }
-        const bool hidden = (row.traits & kHidden) != 0;
-        if (IsWindowVisible(control) == hidden) {
-            expected += hidden ? " hidden" : " visible";
-            got += hidden ? " visible" : " hidden";
-        }
-        if (row.use == Text::kFixed && row.text != nullptr) {
-            const std::string text = WindowText(control);
-            if (text != row.text) {
-                expected += " text " + Quote(row.text);
-                got += " text " + Quote(text);
-            }
-        }
-        if (expected.empty()) {
-            Pass(name);
-        } else {
-            Fail(name, expected.substr(1), got.substr(1));
-        }
-    }
-}
-
-// ---- Scenario steps shared by several scenarios ----
-
-void ExpectNoSettingsFile() {
-    const std::string path = ExeDirectory() + kSettingsFile;
-    CheckTrue(std::string("no ") + kSettingsFile + " beside the exe", !FileExists(path), "absent",
-              "present");
-}
-
-// ---- Scenarios ----
-
-void ScenarioSheet(const Args&) {
-    Started program{};
-    HWND sheet = StartAndFindSheet(program);
-    if (sheet == nullptr) return;
-    CheckText("sheet caption", kSheetCaption, WindowText(sheet));
-
-    const int tabs = TabCount(sheet);
-    CheckTrue("tab count", tabs == 9, "9", Number(tabs));
-    for (const PageRow& page : kPages) {
-        if (page.tab < 0) continue;
-        CheckText("tab " + Number(page.tab) + " caption", page.caption,
-                  TabCaption(program, sheet, page.tab));
-    }
-    const int startTab = CurrentTab(sheet);
-    CheckTrue("start page is Main", startTab == 0, "tab 0", "tab " + Number(startTab));
-
-    struct ButtonRow { int id; const char* name; bool visible; };
-    // clang-format off
-    static constexpr ButtonRow kButtons[] = {
-    //   id              name      visible
-        {IDOK,           "OK",     true},
-        {IDCANCEL,       "Cancel", true},
-        {kApplyButtonId, "Apply",  false},
-        {kHelpButtonId,  "Help",   false},
-    };
-    // clang-format on
-    for (const ButtonRow& button : kButtons) {
-        HWND window = GetDlgItem(sheet, button.id);
-        const bool visible = window != nullptr && IsWindowVisible(window);
-        CheckTrue(std::string("sheet button ") + button.name +
-                      (button.visible ? " shown" : " not shown"),
-                  visible == button.visible, button.visible ? "visible" : "absent or hidden",
-                  visible ? "visible" : "absent or hidden");
-    }
-    CloseAndExpectExit(program, sheet, PSBTN_OK, "OK");
-    ExpectNoSettingsFile();
-}
-
-// Leaving "Settings / Help" by Cancel must not save: Cancel sends no PSN_KILLACTIVE.
-void ScenarioCancel(const Args&) {
-    Started program{};
-    HWND sheet = StartAndFindSheet(program);
-    if (sheet == nullptr) return;
-    CheckTrue("select Settings / Help", SelectPage(sheet, 8) && CurrentTab(sheet) == 8, "tab 8",
-              "tab " + Number(CurrentTab(sheet)));
-    CloseAndExpectExit(program, sheet, PSBTN_CANCEL, "Cancel");
-    ExpectNoSettingsFile();
-}
-
-void ScenarioTemplates(const Args&) {
-    const std::string exePath = ExeDirectory() + kExeName;
-    for (const PageRow& page : kPages) CheckTemplate(exePath, page);
-
-    Started program{};
-    HWND sheet = StartAndFindSheet(program);
-    if (sheet == nullptr) return;
-    for (const PageRow& page : kPages) {
-        if (page.tab >= 0) CheckLivePage(sheet, page);
-    }
-    CloseAndExpectExit(program, sheet, PSBTN_OK, "OK");
-}
-
-void ScenarioSecondInstance(const Args&) {
-    Started first{};
-    HWND sheet = StartAndFindSheet(first);
-    if (sheet == nullptr) return;
-
-    Started second = StartProgram(kExeName);
-    CheckTrue("second instance ends by itself", WaitForExit(second, 10000), "exit within 10000 ms",
-              "still running");
-    CheckTrue("first sheet still open", IsWindow(sheet) && IsWindowVisible(sheet), "visible",
-              "gone");
-    CheckTrue("first sheet responsive", Responsive(sheet), "answers WM_NULL", "no answer");
-    CheckTrue("first sheet switches pages", SelectPage(sheet, 1) && CurrentTab(sheet) == 1,
-              "tab 1", "tab " + Number(CurrentTab(sheet)));
-    CheckTrue("first process still running", !WaitForExit(first, 0), "running", "ended");
-    CloseAndExpectExit(first, sheet, PSBTN_OK, "OK");
-    ExpectNoSettingsFile();
-}
-
-// Not a test: start-up time of a program, from CreateProcess to its sheet being visible.
-// Args: [exe name] [sheet caption] [runs]; prints each run and "median_ms=N".
-void ModeStartupTime(const Args& args) {
-    const std::string exe = args.size() > 0 ? args[0] : kExeName;
-    const std::string caption = args.size() > 1 ? args[1] : kSheetCaption;
-    const int runs = args.size() > 2 ? std::max(1, std::atoi(args[2].c_str())) : 5;
-    LARGE_INTEGER frequency;
+void StartSheet(const std::string& exe, const std::string& caption) {
+    LARGE_INTEGER frequency, begin, end;
     QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        LARGE_INTEGER begin, end;
-        QueryPerformanceCounter(&begin);
-        Started program = StartProgram(exe);
-        HWND sheet = WaitForSheet(program, caption.c_str(), kStartTimeoutMs);
+    QueryPerformanceCounter(&begin);
+    program = Start(exe);
+    for (;;) {
+        if ((sheet = FindProgramWindow(caption.c_str())) != nullptr) break;
+        if (caption == kSheetCaption) CloseNotices();
+        if (Ended(program, 1)) Stop(exe + " ended before its sheet showed");
         QueryPerformanceCounter(&end);
-        if (!CheckTrue(exe + " run " + Number(run + 1) + " shows its sheet", sheet != nullptr,
-                       "visible", "no sheet")) {
-            return;
-        }
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) /
-                        static_cast<double>(frequency.QuadPart));
-        std::printf("run %d: %.1f ms\n", run + 1, times.back());
-        PressSheetButton(sheet, PSBTN_CANCEL);
-        const bool ended = WaitForExit(program, kExitTimeoutMs);
-        if (!CheckTrue(exe + " run " + Number(run + 1) + " ends", ended, "exit", "still running")) {
-            return;
-        }
-        EndStartedProcesses();
+        if ((end.QuadPart - begin.QuadPart) * 1000 / frequency.QuadPart > kStartTimeoutMs)
+            Stop("no sheet " + caption);
     }
-    std::sort(times.begin(), times.end());
-    const size_t n = times.size();
-    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    std::printf("median_ms=%.1f\n", median);
+    QueryPerformanceCounter(&end);
+    char ms[32];
+    std::snprintf(ms, sizeof ms, "%.1f", 1000.0 * (end.QuadPart - begin.QuadPart) / frequency.QuadPart);
+    Print(std::string("start: ") + ms + " ms");
+    target = reinterpret_cast<HWND>(Send(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-struct ScenarioRow {
-    const char* name;
-    void (*run)(const Args& args);
-    const char* what;
+HWND TabControl() { return reinterpret_cast<HWND>(Send(sheet, PSM_GETTABCONTROL, 0, 0)); }
+
+// Remote memory in the program for messages whose structures hold pointers.
+class RemoteBlock {
+public:
+    explicit RemoteBlock(SIZE_T size)
+        : base(static_cast<char*>(VirtualAllocEx(program.process, nullptr, size, MEM_COMMIT, PAGE_READWRITE))) {
+        if (base == nullptr) Stop("VirtualAllocEx failed");
+    }
+    ~RemoteBlock() { VirtualFreeEx(program.process, base, 0, MEM_RELEASE); }
+    void Write(SIZE_T offset, const void* data, SIZE_T size) {
+        if (!WriteProcessMemory(program.process, base + offset, data, size, nullptr)) Stop("write to the program failed");
+    }
+    std::string ReadText(const void* at) {
+        char text[1024] = {};
+        ReadProcessMemory(program.process, at, text, sizeof text - 1, nullptr);
+        return text;
+    }
+    char* base;
 };
 
-// clang-format off
-const ScenarioRow kScenarios[] = {
-//   name               run                     what
-    {"sheet",           ScenarioSheet,          "caption, nine tabs, start page, buttons, OK"},
-    {"cancel",          ScenarioCancel,         "Cancel ends the process and saves nothing"},
-    {"templates",       ScenarioTemplates,      "every template's controls, every page's windows"},
-    {"second-instance", ScenarioSecondInstance, "a second start ends; the first carries on"},
-    {"resources",       ScenarioResources,      "version record, icon groups, manifest, template 1005"},
-    {"processor",       ScenarioProcessor,      "notices, Freq, flags and cache pages against tivrel-cpuid"},
-    {"startup-time",    ModeStartupTime,        "[exe] [caption] [runs]: median start-up ms"},
-    {"main-frequency",  ModeMainFrequency,      "the Main page's first measurement in MHz"},
-    {"wait-sheet",      ModeWaitSheet,          "waits for a running sheet to show"},
-    {"close-sheet",     ModeCloseSheet,         "closes a running sheet with OK"},
-};
-// clang-format on
+// TCM_GETITEMA may answer with a pointer to the control's own copy of the text.
+std::string TabCaption(HWND tabs, int index) {
+    RemoteBlock block(sizeof(TCITEMA) + 256);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = block.base + sizeof item;
+    item.cchTextMax = 256;
+    block.Write(0, &item, sizeof item);
+    if (!Send(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(block.base))) return "";
+    ReadProcessMemory(program.process, block.base, &item, sizeof item, nullptr);
+    return block.ReadText(item.pszText);
+}
+
+std::string ListViewCell(HWND list, int row, int column) {
+    RemoteBlock block(sizeof(LVITEMA) + 256);
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = block.base + sizeof item;
+    item.cchTextMax = 256;
+    block.Write(0, &item, sizeof item);
+    Send(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.base));
+    return block.ReadText(item.pszText);
+}
+
+HWND Control(int id) {
+    HWND control = target ? GetDlgItem(target, id) : nullptr;
+    if (control == nullptr) Stop("no control " + std::to_string(id));
+    return control;
+}
+
+void Command(int id, int code, bool post) {
+    const WPARAM wp = MAKEWPARAM(id, code);
+    const LPARAM lp = reinterpret_cast<LPARAM>(Control(id));
+    if (post) {
+        PostMessageA(target, WM_COMMAND, wp, lp);
+    } else {
+        Send(target, WM_COMMAND, wp, lp);
+    }
+}
+
+void WaitText(int id, DWORD milliseconds, const std::string& text, bool equal) {
+    const DWORD start = GetTickCount();
+    std::string now;
+    while (((now = WindowText(Control(id))) == text) != equal && GetTickCount() - start < milliseconds) Sleep(100);
+    Print("text " + std::to_string(id) + ": " + now);
+}
+
+// ---- the script ----
+
+// The text after the one blank that ends the previous argument, kept exactly (it may be empty).
+std::string RestOfLine(std::istringstream& args) {
+    args.get();
+    std::string rest;
+    std::getline(args, rest);
+    return rest;
+}
+
+void Run(const std::string& verb, std::istringstream& args) {
+    std::string rest;
+    int id = 0;
+    int number = 0;
+    if (verb == "start") {
+        std::string exe = kExeName;
+        args >> exe;
+        std::getline(args >> std::ws, rest);
+        StartSheet(exe, rest.empty() ? kSheetCaption : rest);
+    } else if (verb == "second") {
+        std::string exe = kExeName;
+        args >> exe;
+        const Program second = Start(exe);
+        Print(std::string("second: ") + (Ended(second, 10000) ? "exited" : "running"));
+        TerminateProcess(second.process, 1);
+        CloseHandle(second.process);
+    } else if (verb == "tabs") {
+        HWND tabs = TabControl();
+        const int count = static_cast<int>(Send(tabs, TCM_GETITEMCOUNT, 0, 0));
+        Print("tabs: " + std::to_string(count));
+        for (int i = 0; i < count; ++i) Print("tab " + std::to_string(i) + ": " + TabCaption(tabs, i));
+        Print("current: " + std::to_string(Send(tabs, TCM_GETCURSEL, 0, 0)));
+    } else if (verb == "tab" && args >> number) {
+        Send(sheet, PSM_SETCURSEL, number, 0);
+        if (Send(TabControl(), TCM_GETCURSEL, 0, 0) != number) Stop("page " + std::to_string(number) + " not shown");
+        target = reinterpret_cast<HWND>(Send(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    } else if (verb == "sheet") {
+        target = sheet;
+    } else if (verb == "dialog" && std::getline(args >> std::ws, rest)) {
+        const DWORD start = GetTickCount();
+        while ((target = FindProgramWindow(rest.c_str())) == nullptr) {
+            if (GetTickCount() - start > kDialogTimeoutMs) Stop("no dialog " + rest);
+            Sleep(50);
+        }
+    } else if (verb == "gone" && args >> number) {
+        const DWORD start = GetTickCount();
+        while (IsWindow(target) && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(50);
+        Print(std::string("gone: ") + (IsWindow(target) ? "no" : "yes"));
+    } else if (verb == "children") {
+        int count = 0;
+        for (HWND child = GetWindow(target, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+        Print("children: " + std::to_string(count));
+        for (HWND child = GetWindow(target, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            Print("child " + std::to_string(GetDlgCtrlID(child)) + " " + ClassName(child) + " " +
+                  std::to_string(IsWindowEnabled(child) ? 1 : 0) + " " + std::to_string(IsWindowVisible(child) ? 1 : 0) +
+                  ": " + WindowText(child));
+        }
+    } else if (verb == "text" && args >> id) {
+        Print("text " + std::to_string(id) + ": " + WindowText(Control(id)));
+    } else if (verb == "state" && args >> id) {
+        HWND control = Control(id);
+        Print("state " + std::to_string(id) + ": enabled=" + std::to_string(IsWindowEnabled(control) ? 1 : 0) +
+              " visible=" + std::to_string(IsWindowVisible(control) ? 1 : 0) +
+              " checked=" + std::to_string(Send(control, BM_GETCHECK, 0, 0)));
+    } else if (verb == "combo" && args >> id) {
+        HWND combo = Control(id);
+        const int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
+        Print("combo " + std::to_string(id) + ": sel=" + std::to_string(Send(combo, CB_GETCURSEL, 0, 0)) +
+              " count=" + std::to_string(count));
+        for (int i = 0; i < count; ++i) {
+            char text[512] = {};
+            if (Send(combo, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
+                Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            Print("item " + std::to_string(id) + " " + std::to_string(i) + ": " + text);
+        }
+    } else if (verb == "listview" && args >> id) {
+        HWND list = Control(id);
+        const int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
+        HWND header = reinterpret_cast<HWND>(Send(list, LVM_GETHEADER, 0, 0));
+        const int columns = header ? static_cast<int>(Send(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        Print("listview " + std::to_string(id) + ": rows=" + std::to_string(rows) + " columns=" + std::to_string(columns));
+        for (int r = 0; r < rows; ++r) {
+            std::string line = "row " + std::to_string(id) + " " + std::to_string(r) + ":";
+            for (int c = 0; c < columns; ++c) line += (c ? " | " : " ") + ListViewCell(list, r, c);
+            Print(line);
+        }
+    } else if (verb == "settext" && args >> id) {
+        rest = RestOfLine(args);
+        Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(rest.c_str()));
+    } else if (verb == "check" && args >> id >> number) {
+        Send(Control(id), BM_SETCHECK, number ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (verb == "select" && args >> id >> number) {
+        Send(Control(id), CB_SETCURSEL, number, 0);
+        Command(id, CBN_SELCHANGE, false);
+    } else if ((verb == "click" || verb == "post") && args >> id) {
+        int code = BN_CLICKED;
+        args >> code;
+        Command(id, code, verb == "post");
+    } else if ((verb == "wait" || verb == "waitnot") && args >> id >> number) {
+        WaitText(id, number, RestOfLine(args), verb == "wait");
+    } else if (verb == "sleep" && args >> number) {
+        Sleep(number);
+    } else if (verb == "shot" && args >> rest) {
+        const std::string marker = rest + ".shot";
+        std::ofstream(marker.c_str()).put('\n');
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 20000) Sleep(50);
+    } else if (verb == "close" && args >> rest) {
+        PostMessageA(sheet, PSM_PRESSBUTTON, rest == "cancel" ? PSBTN_CANCEL : PSBTN_OK, 0);
+        Print(std::string("exit: ") + (Ended(program, 5000) ? "yes" : "no"));
+    } else if (verb == "exit" && args >> number) {
+        Print(std::string("exit: ") + (Ended(program, number) ? "yes" : "no"));
+    } else {
+        Stop("cannot read the command " + verb + args.str());
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const ScenarioRow* scenario = nullptr;
-    for (const ScenarioRow& row : kScenarios) {
-        if (argc > 1 && lstrcmpA(argv[1], row.name) == 0) scenario = &row;
-    }
-    if (scenario == nullptr) {
-        std::printf("usage: tivrel-ui-driver SCENARIO [ARGS...]\n");
-        for (const ScenarioRow& row : kScenarios) std::printf("  %-16s %s\n", row.name, row.what);
+    _setmode(_fileno(stdout), _O_BINARY);   // lines end in "\n" alone, texts keep their bytes
+    std::ifstream script(argc > 1 ? argv[1] : "");
+    if (!script) {
+        std::printf("usage: tivrel-ui-driver SCRIPT (commands: see tests/ui/UiDriver.cpp)\n");
         return 2;
     }
-    Args args(argv + 2, argv + argc);
-    scenario->run(args);
-    EndStartedProcesses();
-    const int failures = FailureCount();
-    std::printf("%s: %s\n", scenario->name,
-                failures == 0 ? "passed" : (Number(failures) + " check(s) failed").c_str());
-    return failures == 0 ? 0 : 1;
+    std::atexit([] {
+        if (program.process != nullptr && !Ended(program, 0)) TerminateProcess(program.process, 1);
+    });
+    for (std::string line; std::getline(script, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream args(line);
+        std::string verb;
+        if (args >> verb) Run(verb, args);
+    }
+    return 0;
 }

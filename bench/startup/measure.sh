@@ -1,0 +1,12 @@
+# Run by tests/ui/run-scenario.sh for bench/startup/run.sh: BENCH_RUNS starts of each program.
+runs="${BENCH_RUNS:-7}"
+median_ms() {  # EXE CAPTION
+    drive < <(for _ in $(seq "$runs"); do printf 'start %s %s\nclose cancel\n' "$1" "$2"; done) >/dev/null
+    got_all start | sed 's/ ms$//' | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+tivrel=$(median_ms Tivrel.exe "Tivrel 1.04 (DB v7)")
+minimal=$(median_ms MinimalSheet.exe "Minimal Sheet")
+echo "Tivrel.exe        start-up: $tivrel ms (median of $runs)"
+echo "MinimalSheet.exe  start-up: $minimal ms (median of $runs)"
+awk -v t="$tivrel" -v m="$minimal" 'BEGIN { printf "ratio Tivrel / minimal: %.2f\n", t / m }'

@@ -1,0 +1,25 @@
+# Native preset: registers each end-to-end scenario tests/ui/scenarios/NAME.sh with ctest as
+# ui_NAME (label "ui"). Each runs the cross-built build/win32/Tivrel.exe under Wine through
+# tests/ui/run-scenario.sh; the win32 preset must have been built first (scripts/test.sh builds
+# both). Run alone with: ctest --preset native -L ui
+file(GLOB TIVREL_UI_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/ui/scenarios/*.sh)
+foreach(script ${TIVREL_UI_SCENARIOS})
+  get_filename_component(scenario ${script} NAME_WE)
+  add_test(NAME ui_${scenario} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/run-scenario.sh ${scenario})
+  # The first scenario of a fresh machine also creates the cached Wine prefix (about 15 s).
+  set_tests_properties(ui_${scenario} PROPERTIES
+    LABELS ui
+    RUN_SERIAL TRUE
+    TIMEOUT 300
+    ENVIRONMENT "TIVREL_WIN32_DIR=${CMAKE_SOURCE_DIR}/build/win32;TIVREL_NATIVE_DIR=${CMAKE_BINARY_DIR}"
+    REQUIRED_FILES "${CMAKE_SOURCE_DIR}/build/win32/Tivrel.exe;${CMAKE_SOURCE_DIR}/build/win32/tivrel-ui-driver.exe")
+endforeach()
+
+# Checks of the built executable itself, read with the cross binutils (no Wine): label "exe".
+file(GLOB TIVREL_EXE_CHECKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/exe/*.sh)
+foreach(script ${TIVREL_EXE_CHECKS})
+  get_filename_component(check ${script} NAME_WE)
+  add_test(NAME exe_${check} COMMAND bash ${script} ${CMAKE_SOURCE_DIR}/build/win32/Tivrel.exe)
+  set_tests_properties(exe_${check} PROPERTIES LABELS exe
+    REQUIRED_FILES "${CMAKE_SOURCE_DIR}/build/win32/Tivrel.exe")
+endforeach()
