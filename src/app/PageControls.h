@@ -2,9 +2,10 @@
 #pragma once
 #include <cstddef>
 
+// Never deleted through this interface: the destructor is protected and not virtual, so
+// no deleting destructor (and no operator delete) is asked of the executable's runtime.
 class PageControls {
 public:
-    virtual ~PageControls() = default;
     virtual bool HasControl(int id) const = 0;
     // Writes to an id the page does not have are skipped.
     virtual void SetText(int id, const char* text) = 0;
@@ -14,4 +15,7 @@ public:
     // Reads of an id the page does not have give "" and -1.
     virtual void GetText(int id, char* output, size_t capacity) const = 0;
     virtual int GetSelection(int id) const = 0;
+
+protected:
+    ~PageControls() = default;
 };

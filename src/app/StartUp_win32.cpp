@@ -70,7 +70,8 @@ void FillSheetHeader() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// The executable's entry point: no C runtime runs before it (see cmake/Win32Targets.cmake).
+extern "C" void WINAPI TivrelEntry() {
     LoadSettings();
     appInstance = GetModuleHandleA(nullptr);
     // The handle stays open for the life of the process. A second copy posts itself

@@ -2,8 +2,11 @@
 #pragma once
 #include <cstdint>
 
+// Not deleted through this interface (see PageControls).
 class DescriptorNotice {
 public:
-    virtual ~DescriptorNotice() = default;
     virtual void UnknownDescriptor(uint32_t descriptor) = 0;
+
+protected:
+    ~DescriptorNotice() = default;
 };

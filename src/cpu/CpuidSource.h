@@ -10,10 +10,13 @@ struct CpuidRegisters {
 constexpr uint32_t kAlignmentCheckFlag = 0x40000;   // bit 18: absent on the 386
 constexpr uint32_t kIdFlag = 0x200000;              // bit 21: CPUID present
 
+// Not deleted through this interface (see PageControls).
 class CpuidSource {
 public:
-    virtual ~CpuidSource() = default;
     // True when every EFLAGS bit in mask can be changed (and is put back).
     virtual bool CanToggleFlag(uint32_t mask) = 0;
     virtual CpuidRegisters Execute(uint32_t leaf) = 0;
+
+protected:
+    ~CpuidSource() = default;
 };

@@ -3,22 +3,25 @@
 
 #include "cpu/FrequencyResult.h"
 #include "text/TextRoutines.h"
+#include "text/WideDivide.h"
 
-// A hardware 64-by-32-bit divide faults when the quotient needs more than 32
-// bits (a counter that jumped); the clock then reads as the largest value.
+// A quotient beyond 32 bits (a counter that jumped) reads as the largest value; the
+// divisor is at most 3,600,000,000 and fits 32 bits.
 uint32_t MegahertzFromTicks(uint64_t ticks, uint32_t seconds) {
-    const uint64_t divisor = static_cast<uint64_t>(BoundMeasuringSeconds(seconds)) * 1000000u;
-    const uint64_t quotient = ticks / divisor;
+    const uint64_t quotient = DivideWide(ticks, BoundMeasuringSeconds(seconds) * 1000000u);
     return quotient > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(quotient);
 }
 
-// The 64-bit difference stays right across a counter wrap.
+// The 64-bit difference stays right across a counter wrap. A counter that went backwards
+// (after a suspend, or read on two processors whose counters differ) gives a huge
+// difference, a stopped one none: such a pass is no measurement and changes nothing.
 uint32_t MeasureFrequencyPass(FrequencyClock& clock, uint32_t seconds) {
     const uint32_t bounded = BoundMeasuringSeconds(seconds);
     const uint64_t start = clock.ReadTimeStamp();
     clock.SleepMilliseconds(bounded * 1000);
     const uint64_t ticks = clock.ReadTimeStamp() - start;
     const uint32_t megahertz = MegahertzFromTicks(ticks, bounded);
+    if (megahertz == 0 || megahertz > kMostPlausibleMegahertz) return 0;
     measuredMhz.store(megahertz, std::memory_order_relaxed);
     PublishMegahertz(megahertz);
     return megahertz;

@@ -5,22 +5,20 @@ std::atomic<uint32_t> measuredMhz{0};
 
 // frequencyText is a sequence lock: the sequence is odd while a writer is
 // inside; a reader copies and retries until it saw the same even sequence
-// before and after. Writers claim the odd state by compare-exchange, so the
-// page's "Calculating..." and a worker (or two, after continuous measuring was
-// switched off and on) can publish at once. The bytes are relaxed atomics so
-// that a copy racing a writer is well defined and simply retried.
+// before and after. Writers take turns through an exchange-based lock (XCHG is
+// what a 386 has; compare-exchange came with the 486), so the page's
+// "Calculating..." and a worker can publish at once. The bytes are relaxed atomics
+// so that a copy racing a writer is well defined and simply retried.
+static std::atomic<uint32_t> frequencyWriter{0};
 static std::atomic<uint32_t> frequencySequence{0};
 static std::atomic<char> frequencyBytes[kFrequencyTextSize];
 
 void PublishFrequencyText(const char* text) {
-    uint32_t sequence = frequencySequence.load(std::memory_order_relaxed);
-    for (;;) {
-        if ((sequence & 1) == 0 &&
-            frequencySequence.compare_exchange_weak(sequence, sequence + 1, std::memory_order_acquire,
-                                                    std::memory_order_relaxed))
-            break;
-        sequence = frequencySequence.load(std::memory_order_relaxed);
+    // A writer holds the lock only while it copies at most 128 bytes.
+    while (frequencyWriter.exchange(1, std::memory_order_acquire) != 0) {
     }
+    const uint32_t sequence = frequencySequence.load(std::memory_order_relaxed);
+    frequencySequence.store(sequence + 1, std::memory_order_relaxed);
     std::atomic_thread_fence(std::memory_order_release);
     size_t length = 0;
     while (length + 1 < kFrequencyTextSize && text[length] != '\0') {
@@ -29,6 +27,7 @@ void PublishFrequencyText(const char* text) {
     }
     frequencyBytes[length].store('\0', std::memory_order_relaxed);
     frequencySequence.store(sequence + 2, std::memory_order_release);
+    frequencyWriter.store(0, std::memory_order_release);
 }
 
 // The copy is bounded by the buffer as well: a writer caught halfway may have

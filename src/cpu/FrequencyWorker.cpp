@@ -9,11 +9,12 @@
 namespace {
 
 constexpr uint32_t kTimeStampCounterBit = 1u << 4;   // leaf 1 EDX bit 4
-std::atomic<bool> frequencyWorkerRunning{false};
+std::atomic<uint32_t> frequencyWorkerRunning{0};
 
+// An exchange (XCHG, which every 386 has) takes the claim when it was free: of any number of
+// callers at once exactly one sees the old 0.
 bool TakeClaim() {
-    bool expected = false;
-    return frequencyWorkerRunning.compare_exchange_strong(expected, true);
+    return frequencyWorkerRunning.exchange(1) == 0;
 }
 
 }  // namespace
@@ -28,12 +29,12 @@ bool ClaimFrequencyWorker(uint32_t featuresEdx) {
 
 bool ContinueFrequencyWorker() {
     if (continuousMeasuring == 1) return true;
-    frequencyWorkerRunning = false;
+    frequencyWorkerRunning = 0;
     // Switched on again after the check above: the page that did so found a worker
     // running and started none, so this one carries on if nobody took the claim since.
     return continuousMeasuring == 1 && TakeClaim();
 }
 
 void ReleaseFrequencyWorker() {
-    frequencyWorkerRunning = false;
+    frequencyWorkerRunning = 0;
 }

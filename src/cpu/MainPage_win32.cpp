@@ -21,11 +21,11 @@ public:
     void SleepMilliseconds(uint32_t milliseconds) override { Sleep(milliseconds); }
 };
 
+// A discarded pass (a counter that jumped) does not count: the worker measures again.
 DWORD WINAPI MeasureFrequency(LPVOID) {
     TimeStampClock clock;
-    do {
-        MeasureFrequencyPass(clock, measuringSeconds);
-    } while (ContinueFrequencyWorker());
+    while (MeasureFrequencyPass(clock, measuringSeconds) == 0 || ContinueFrequencyWorker()) {
+    }
     return 0;
 }
 
@@ -65,7 +65,8 @@ INT_PTR OnTimer(HWND page, UINT_PTR timer) {
 
 void StartFrequencyWorker() {
     if (!ClaimFrequencyWorker(processorRecord.featuresEdx)) return;
-    HANDLE thread = CreateThread(nullptr, 0, MeasureFrequency, nullptr, 0, nullptr);
+    DWORD threadId;   // Windows 95 fails CreateThread without a place for the id
+    HANDLE thread = CreateThread(nullptr, 0, MeasureFrequency, nullptr, 0, &threadId);
     if (thread == nullptr) {
         ReleaseFrequencyWorker();
         return;

@@ -1,7 +1,7 @@
 // The vendor table: leaf 0 EBX-EDX-ECX strings, in the order that fixes vendorIndex.
 #include "cpu/VendorTable.h"
 
-#include <cstring>
+#include "text/TextRoutines.h"
 
 // Row order is vendorIndex and the database page's vendor list; trailing
 // blanks belong to the strings.
@@ -24,7 +24,7 @@ static_assert(sizeof VendorTable / sizeof VendorTable[0] == kVendorCount, "ten v
 
 uint32_t FindVendorIndex(const char* vendorString) {
     for (uint32_t index = 0; index < kVendorCount; ++index)
-        if (std::strcmp(vendorString, VendorTable[index].vendorString) == 0) return index;
+        if (SameText(vendorString, VendorTable[index].vendorString)) return index;
     return kVendorIntel;
 }
 

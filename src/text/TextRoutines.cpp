@@ -69,6 +69,11 @@ size_t TextLength(const char* text) {
     return length;
 }
 
+bool SameText(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
 void CopyText(const char* source, char* output, size_t capacity) {
     if (capacity == 0) return;
     output[0] = '\0';

@@ -15,6 +15,7 @@ void TrimLeading(const char* source, char* output, size_t capacity);
 void ReverseText(const char* source, char* output, size_t capacity);
 void CopySpan(const char* source, char* output, size_t offset, size_t count);
 size_t TextLength(const char* text);
+bool SameText(const char* a, const char* b);   // byte for byte, case-sensitive
 
 // Composing texts in fixed buffers: both always leave a terminated text that
 // fits capacity, cutting what does not fit.

@@ -1,12 +1,29 @@
 // Clock arithmetic, one measuring pass on a fake counter, and frequencyText handover.
 #include <atomic>
 #include <cstring>
+#include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
+#include "text/WideDivide.h"
+
+// The executable divides 64-bit values without a runtime helper: compare with the host's '/'.
+TEST(FrequencyMeasureTest, WideDivisionMatchesTheHost) {
+    std::mt19937_64 random(41);
+    const uint64_t dividends[] = {0, 1, 0xFFFFFFFFull, 0x100000000ull, 0xFFFFFFFFFFFFFFFFull, 2999999999ull};
+    const uint32_t divisors[] = {1, 3, 1000000, 3600000000u, 0xFFFFFFFFu, 0x80000000u};
+    for (uint64_t dividend : dividends)
+        for (uint32_t divisor : divisors) EXPECT_EQ(DivideWide(dividend, divisor), dividend / divisor) << dividend;
+    for (int i = 0; i < 10000; ++i) {
+        const uint64_t dividend = random() >> (random() % 64);
+        const uint32_t divisor = static_cast<uint32_t>(random() >> (32 + random() % 32)) | 1;
+        ASSERT_EQ(DivideWide(dividend, divisor), dividend / divisor) << dividend << " / " << divisor;
+    }
+    EXPECT_EQ(DivideWide(12345, 0), 0u);
+}
 
 TEST(FrequencyMeasureTest, MegahertzIsTicksPerMicrosecondTruncated) {
     const struct { uint64_t ticks; uint32_t seconds, megahertz; } cases[] = {
@@ -56,9 +73,31 @@ TEST(FrequencyMeasureTest, PassSleepsTheSecondsAndPublishesTheResult) {
     clock.ticksPerSleep = 5000000000ull;
     EXPECT_EQ(MeasureFrequencyPass(clock, 0), 1666u);
     EXPECT_EQ(clock.slept, 3000u);
-    clock.ticksPerSleep = 1;
-    MeasureFrequencyPass(clock, 100000);
+    clock.ticksPerSleep = 3600000000ull;
+    EXPECT_EQ(MeasureFrequencyPass(clock, 100000), 1u);
     EXPECT_EQ(clock.slept, kMaxMeasuringSeconds * 1000);
+}
+
+// A counter that went backwards, one far too fast, or one standing still: the pass
+// changes nothing and reports 0; the last good value stays shown.
+TEST(FrequencyMeasureTest, ImplausibleCountsAreDiscarded) {
+    ResetFrequencyResult();
+    PublishMegahertz(2596);
+    measuredMhz = 2596;
+    const uint64_t ticks[] = {0xFFFFFFFFFFFFFFFFull - 1000, 300003000000ull, 0, 2999999};
+    for (uint64_t perSleep : ticks) {
+        SCOPED_TRACE(perSleep);
+        FakeClock clock;
+        clock.ticksPerSleep = perSleep;
+        EXPECT_EQ(MeasureFrequencyPass(clock, 3), 0u);
+        EXPECT_EQ(measuredMhz.load(), 2596u);
+        char text[kFrequencyTextSize];
+        ReadFrequencyText(text, sizeof text);
+        EXPECT_STREQ(text, "2596 MHz");
+    }
+    FakeClock edge;
+    edge.ticksPerSleep = 300000000000ull;   // exactly 100,000 MHz still counts
+    EXPECT_EQ(MeasureFrequencyPass(edge, 3), kMostPlausibleMegahertz);
 }
 
 TEST(FrequencyMeasureTest, TextsAsTheFieldShowsThem) {
