@@ -21,6 +21,15 @@ void DialogControls::SetSelection(int id, int position) {
     if (HasControl(id)) SendDlgItemMessageA(dialog_, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
+void DialogControls::InsertItem(int id, int position, const char* text) {
+    if (HasControl(id))
+        SendDlgItemMessageA(dialog_, id, CB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text));
+}
+
+void DialogControls::ClearItems(int id) {
+    if (HasControl(id)) SendDlgItemMessageA(dialog_, id, CB_RESETCONTENT, 0, 0);
+}
+
 void DialogControls::GetText(int id, char* output, size_t capacity) const {
     if (capacity == 0) return;
     output[0] = '\0';

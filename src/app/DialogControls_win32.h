@@ -12,6 +12,8 @@ public:
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetSelection(int id, int position) override;
+    void InsertItem(int id, int position, const char* text) override;
+    void ClearItems(int id) override;
     void GetText(int id, char* output, size_t capacity) const override;
     int GetSelection(int id) const override;
 

@@ -46,6 +46,10 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 
 }  // namespace
 
+// The request is cleared however the dialog ended: by a button, by a quit request already
+// in the queue (a second instance), or by failing to open at all. Its lines point at the
+// caller's buffers, which do not outlive the call.
 void OpenMessageDialog(HWND owner) {
     DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner, MessageDialogProc, 0);
+    CloseMessageDialog();
 }

@@ -1,6 +1,7 @@
 // Settings shared with the frequency worker and the rules of the settings file.
 #include "app/Settings.h"
 
+#include "database/DescribeState.h"
 #include "text/TextRoutines.h"
 
 char appDirectory[kAppDirectorySize];
@@ -47,10 +48,15 @@ void ComposeSettingsFile(const SettingsWorkingWords& words, uint8_t* file) {
     WriteSettingsFile(block, file);
 }
 
-// The owners of these words (processor description, OS page) join here as they
-// come to exist; until then they stand at their start-up values.
+// The processor description's working words as they stand.
 SettingsWorkingWords CurrentWorkingWords() {
-    return SettingsWorkingWords{};
+    SettingsWorkingWords words;
+    words.matchedEntry = describeState.matchedEntry;
+    words.vendorMissed = describeState.vendorMissed;
+    words.signatureMissed = describeState.signatureMissed;
+    words.relaxStep = describeState.relaxStep;
+    words.brandRelaxed = describeState.brandRelaxed != 0;
+    return words;
 }
 
 bool SettingsFilePath(char* output, size_t capacity) {

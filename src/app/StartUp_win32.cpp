@@ -11,6 +11,7 @@
 #include "cpu/MainPage_win32.h"
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProbeProcessor.h"
+#include "database/DatabasePage_win32.h"
 #include "resource.h"
 
 namespace {
@@ -31,7 +32,7 @@ const PageRow kPages[] = {
     {IDD_FLAGS_B,    FlagsPageProc},
     {IDD_L1_CACHE,   Level1CachePageProc},
     {IDD_L23_CACHE,  Level23CachePageProc},
-    {IDD_DATABASE,   TemplatePageProc},
+    {IDD_DATABASE,   DatabasePageProc},
     {IDD_OS,         TemplatePageProc},
     {IDD_DRIVES,     TemplatePageProc},
     {IDD_SETTINGS,   TemplatePageProc},

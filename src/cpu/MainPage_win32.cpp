@@ -1,13 +1,14 @@
 // The Main page: larger name fields, the measured clock on a 5-second timer.
 #include "cpu/MainPage_win32.h"
 
+#include "app/DialogControls_win32.h"
 #include "app/PageProtocol_win32.h"
 #include "app/Settings.h"
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
 #include "cpu/FrequencyWorker.h"
 #include "cpu/ProcessorRecord.h"
-#include "database/DescribeState.h"
+#include "database/DescribeProcessor.h"
 #include "resource.h"
 
 namespace {
@@ -52,6 +53,8 @@ INT_PTR OnInitDialog(HWND page) {
         EnableWindow(GetDlgItem(page, IDC_MAIN_FREQ), FALSE);
     }
     describeState.showingDetected = 1;
+    DialogControls controls(page);
+    DescribeProcessor(controls);
     return TRUE;
 }
 

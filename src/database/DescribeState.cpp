@@ -1,4 +1,5 @@
-// Owner of the description state.
+// Owner of the description state and texts.
 #include "database/DescribeState.h"
 
 DescribeState describeState;
+ProcessorDescription processorDescription;

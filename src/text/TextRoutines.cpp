@@ -74,6 +74,16 @@ bool SameText(const char* a, const char* b) {
     return *a == *b;
 }
 
+uint32_t ReadDecimal(const char* text) {
+    while (*text == ' ') ++text;
+    uint32_t value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        const uint32_t digit = static_cast<uint32_t>(*text - '0');
+        value = value > (0xFFFFFFFFu - digit) / 10 ? 0xFFFFFFFFu : value * 10 + digit;
+    }
+    return value;
+}
+
 void CopyText(const char* source, char* output, size_t capacity) {
     if (capacity == 0) return;
     output[0] = '\0';

@@ -16,6 +16,9 @@ void ReverseText(const char* source, char* output, size_t capacity);
 void CopySpan(const char* source, char* output, size_t offset, size_t count);
 size_t TextLength(const char* text);
 bool SameText(const char* a, const char* b);   // byte for byte, case-sensitive
+// The unsigned decimal number at the start of text after leading blanks, up to the first
+// character that is no digit; 0 when there is none; 4294967295 for anything larger.
+uint32_t ReadDecimal(const char* text);
 
 // Composing texts in fixed buffers: both always leave a terminated text that
 // fits capacity, cutting what does not fit.

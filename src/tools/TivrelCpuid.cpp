@@ -8,6 +8,7 @@
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProbeProcessor.h"
 #include "cpu/ProcessorRecord.h"
+#include "database/DescribeProcessor.h"
 #include "text/TextRoutines.h"
 
 // Unknown descriptors are kept in the order met and printed after the grids.
@@ -75,5 +76,20 @@ int main(int argc, char** argv) {
     PrintGrid("level1Grid", level1Grid);
     PrintGrid("level23Grid", level23Grid);
     for (uint32_t descriptor : notice.descriptors) PrintDecimal("unknownDescriptor", descriptor);
+
+    // As the Main page describes the detected processor, on a page without its controls.
+    NoControls page;
+    describeState.showingDetected = 1;
+    DescribeProcessor(page);
+    const ProcessorDescription& texts = processorDescription;
+    PrintDecimal("matchedEntry", describeState.matchedEntry);
+    PrintDecimal("statsKey", describeState.statsKey);
+    PrintText("processorText", texts.processorText);
+    PrintText("vendorText", texts.vendorText);
+    PrintText("typeText", texts.typeText);
+    PrintText("familyText", texts.familyText);
+    PrintText("modelLineText", texts.modelLineText);
+    PrintText("codeNameText", texts.codeNameText);
+    PrintText("brandText", texts.brandText);
     return 0;
 }

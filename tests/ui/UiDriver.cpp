@@ -346,7 +346,7 @@ void Run(const std::string& verb, std::istringstream& args) {
     } else if (verb == "exit" && args >> number) {
         Print(std::string("exit: ") + (Ended(program, number) ? "yes" : "no"));
     } else {
-        Stop("cannot read the command " + verb + args.str());
+        Stop("cannot read the command: " + args.str());
     }
 }
 

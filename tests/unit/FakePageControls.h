@@ -1,5 +1,6 @@
 // Recording PageControls for unit tests: a fixed set of ids, each with its state.
 #pragma once
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <map>
@@ -13,6 +14,7 @@ struct FakeControl {
     bool enabled = true;
     bool visible = true;
     int selection = -1;
+    std::vector<std::string> items;
 };
 
 class FakePageControls : public PageControls {
@@ -33,8 +35,19 @@ public:
     void SetVisible(int id, bool visible) override {
         if (HasControl(id)) controls[id].visible = visible;
     }
+    // As a combo box: a position outside the list selects nothing.
     void SetSelection(int id, int position) override {
-        if (HasControl(id)) controls[id].selection = position;
+        if (!HasControl(id)) return;
+        FakeControl& control = controls[id];
+        control.selection = position >= 0 && static_cast<size_t>(position) < control.items.size() ? position : -1;
+    }
+    void InsertItem(int id, int position, const char* text) override {
+        if (!HasControl(id)) return;
+        std::vector<std::string>& items = controls[id].items;
+        items.insert(items.begin() + std::min<size_t>(position, items.size()), text);
+    }
+    void ClearItems(int id) override {
+        if (HasControl(id)) controls[id].items.clear();
     }
     void GetText(int id, char* output, size_t capacity) const override {
         if (capacity == 0) return;

@@ -1,0 +1,5 @@
+// Dialog procedure of the Database page.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK DatabasePageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);
