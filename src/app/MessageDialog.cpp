@@ -65,6 +65,11 @@ void CloseMessageDialog() {
     for (const char*& line : messageLines) line = nullptr;
 }
 
+void RunMessageDialog(ModalDialog& dialog) {
+    dialog.RunModal();
+    CloseMessageDialog();
+}
+
 void RequestAboutView() {
     messageMode = kMessageAbout;
     for (int i = 0; i < kMessageLineCount; ++i) messageLines[i] = kAboutLines[i];

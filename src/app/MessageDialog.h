@@ -27,3 +27,16 @@ bool MessageDialogCommand(PageControls& dialog, int command);
 void CloseMessageDialog();
 // Fills the request for the About view.
 void RequestAboutView();
+
+// The dialog's window, shown modally until it ends in any way.
+class ModalDialog {
+public:
+    virtual void RunModal() = 0;
+
+protected:
+    ~ModalDialog() = default;
+};
+// Runs the dialog, then clears the request however it ended: by a button, by a quit request
+// already queued (a second instance), or by failing to open at all. The request's lines point at
+// the caller's buffers, which do not outlive the call.
+void RunMessageDialog(ModalDialog& dialog);

@@ -46,10 +46,15 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 
 }  // namespace
 
-// The request is cleared however the dialog ended: by a button, by a quit request already
-// in the queue (a second instance), or by failing to open at all. Its lines point at the
-// caller's buffers, which do not outlive the call.
 void OpenMessageDialog(HWND owner) {
-    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner, MessageDialogProc, 0);
-    CloseMessageDialog();
+    class Window final : public ModalDialog {
+    public:
+        explicit Window(HWND owner) : owner_(owner) {}
+        void RunModal() override { DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner_, MessageDialogProc, 0); }
+
+    private:
+        HWND owner_;
+    };
+    Window window(owner);
+    RunMessageDialog(window);
 }

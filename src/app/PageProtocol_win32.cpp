@@ -10,11 +10,3 @@ INT_PTR AnswerSheetNotification(HWND page, const NMHDR* header) {
         SetWindowLongA(page, DWL_MSGRESULT, 0);
     return TRUE;
 }
-
-INT_PTR CALLBACK TemplatePageProc(HWND page, UINT msg, WPARAM, LPARAM lp) {
-    switch (msg) {
-    case WM_INITDIALOG: return TRUE;
-    case WM_NOTIFY:     return AnswerSheetNotification(page, reinterpret_cast<const NMHDR*>(lp));
-    }
-    return FALSE;
-}

@@ -6,5 +6,3 @@ extern HINSTANCE appInstance;
 
 // Accepts activation and deactivation; every notification counts as handled.
 INT_PTR AnswerSheetNotification(HWND page, const NMHDR* header);
-// A page that shows its template as it stands.
-INT_PTR CALLBACK TemplatePageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);

@@ -2,6 +2,8 @@
 #include "app/Settings.h"
 
 #include "database/DescribeState.h"
+#include "system/OsPage.h"
+#include "system/WindowsVersion.h"
 #include "text/TextRoutines.h"
 
 char appDirectory[kAppDirectorySize];
@@ -48,7 +50,7 @@ void ComposeSettingsFile(const SettingsWorkingWords& words, uint8_t* file) {
     WriteSettingsFile(block, file);
 }
 
-// The processor description's working words as they stand.
+// The processor description's and the OS page's working words as they stand.
 SettingsWorkingWords CurrentWorkingWords() {
     SettingsWorkingWords words;
     words.matchedEntry = describeState.matchedEntry;
@@ -56,6 +58,8 @@ SettingsWorkingWords CurrentWorkingWords() {
     words.signatureMissed = describeState.signatureMissed;
     words.relaxStep = describeState.relaxStep;
     words.brandRelaxed = describeState.brandRelaxed != 0;
+    words.releaseIndex = osIdentity.releaseIndex;
+    words.osPageSelection = osPageSelection;
     return words;
 }
 

@@ -12,6 +12,10 @@
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProbeProcessor.h"
 #include "database/DatabasePage_win32.h"
+#include "report/DrivesPage_win32.h"
+#include "system/OsPage_win32.h"
+#include "system/SystemPage_win32.h"
+#include "system/WindowsVersion.h"
 #include "resource.h"
 
 namespace {
@@ -33,9 +37,9 @@ const PageRow kPages[] = {
     {IDD_L1_CACHE,   Level1CachePageProc},
     {IDD_L23_CACHE,  Level23CachePageProc},
     {IDD_DATABASE,   DatabasePageProc},
-    {IDD_OS,         TemplatePageProc},
-    {IDD_DRIVES,     TemplatePageProc},
-    {IDD_SETTINGS,   TemplatePageProc},
+    {IDD_OS,         OsPageProc},
+    {IDD_DRIVES,     DrivesPageProc},
+    {IDD_SETTINGS,   SystemPageProc},
 };
 // clang-format on
 constexpr int kPageCount = sizeof kPages / sizeof kPages[0];
@@ -87,6 +91,7 @@ extern "C" void WINAPI TivrelEntry() {
     NativeCpuid cpu;
     DescriptorNoticeDialog notice;
     ProbeProcessor(cpu, notice);
+    DetectWindowsVersion();
     PropertySheetA(&sheetHeader);
     ExitProcess(0);
 }

@@ -27,12 +27,9 @@ uint32_t MeasureFrequencyPass(FrequencyClock& clock, uint32_t seconds) {
     return megahertz;
 }
 
-// The value is unsigned and AppendDecimal signed, so the last digit is
-// appended separately; every value up to 4294967295 then fits.
 void PublishMegahertz(uint32_t megahertz) {
     char text[kFrequencyTextSize] = "";
-    if (megahertz >= 10) AppendDecimal(static_cast<int32_t>(megahertz / 10), text, sizeof text);
-    AppendDecimal(static_cast<int32_t>(megahertz % 10), text, sizeof text);
+    AppendUnsigned(megahertz, text, sizeof text);
     AppendText(" MHz", text, sizeof text);
     PublishFrequencyText(text);
 }

@@ -102,3 +102,9 @@ void AppendDecimal(int32_t value, char* output, size_t capacity) {
     DecimalText(value, digits);
     AppendText(digits, output, capacity);
 }
+
+// DecimalText is signed, so the last digit is appended on its own: every value then fits.
+void AppendUnsigned(uint32_t value, char* output, size_t capacity) {
+    if (value >= 10) AppendDecimal(static_cast<int32_t>(value / 10), output, capacity);
+    AppendDecimal(static_cast<int32_t>(value % 10), output, capacity);
+}

@@ -25,3 +25,5 @@ uint32_t ReadDecimal(const char* text);
 void CopyText(const char* source, char* output, size_t capacity);
 void AppendText(const char* source, char* output, size_t capacity);
 void AppendDecimal(int32_t value, char* output, size_t capacity);
+// An unsigned value in decimal, every value up to 4294967295.
+void AppendUnsigned(uint32_t value, char* output, size_t capacity);

@@ -12,6 +12,8 @@
 //   sheet                  the sheet itself becomes the target (its buttons)
 //   dialog CAPTION         wait for another window of the program with this caption; it becomes the target
 //   gone MS                "gone: yes|no": whether the target window is destroyed within MS
+//   windows MS TEXT        waits up to MS for a visible top-level window, of any program, whose
+//                          caption holds TEXT; "windows: CAPTION" or "windows: none"
 //   children               "children: N", then "child ID CLASS ENABLED VISIBLE: text" for each child
 //   text ID / state ID     "text ID: ..." / "state ID: enabled=E visible=V checked=C"
 //   combo ID               "combo ID: sel=S count=N" and "item ID I: text"
@@ -21,6 +23,9 @@
 //   select ID POS          CB_SETCURSEL, then CBN_SELCHANGE to the target
 //   click ID [CODE]        WM_COMMAND (BN_CLICKED or CODE) sent to the target: returns when handled
 //   post ID [CODE]         the same, posted: for commands that open a modal dialog
+//   ready                  waits until the program's window thread takes messages again (a command
+//                          it handles at length, such as writing a report, has ended);
+//                          "ready: N ms" since the last post
 //   wait ID MS TEXT        wait until the text is TEXT; waitnot: until it is not; then "text ID: ..."
 //   sleep MS
 //   shot NAME              create NAME.shot and wait until the runner has taken the screen and removed it
@@ -58,6 +63,7 @@ struct Program {
 Program program;
 HWND sheet = nullptr;
 HWND target = nullptr;
+DWORD lastPost = 0;   // GetTickCount of the last posted command
 
 [[noreturn]] void Stop(const std::string& why) {
     std::printf("error: %s\n", why.c_str());
@@ -128,6 +134,27 @@ BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM lp) {
         return TRUE;
     search->found = window;
     return FALSE;
+}
+
+struct CaptionSearch {
+    const std::string* text;
+    std::string found;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM lp) {
+    CaptionSearch* search = reinterpret_cast<CaptionSearch*>(lp);
+    char caption[256] = {};
+    if (!IsWindowVisible(window) || !GetWindowTextA(window, caption, sizeof caption)) return TRUE;
+    if (std::string(caption).find(*search->text) == std::string::npos) return TRUE;
+    search->found = caption;
+    return FALSE;
+}
+
+// The caption of a visible top-level window of any program that holds text; "" when none does.
+std::string CaptionContaining(const std::string& text) {
+    CaptionSearch search{&text, ""};
+    EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // A visible dialog-class window of the program with this caption, other than the sheet.
@@ -220,6 +247,7 @@ void Command(int id, int code, bool post) {
     const WPARAM wp = MAKEWPARAM(id, code);
     const LPARAM lp = reinterpret_cast<LPARAM>(Control(id));
     if (post) {
+        lastPost = GetTickCount();
         PostMessageA(target, WM_COMMAND, wp, lp);
     } else {
         Send(target, WM_COMMAND, wp, lp);
@@ -281,6 +309,12 @@ void Run(const std::string& verb, std::istringstream& args) {
         const DWORD start = GetTickCount();
         while (IsWindow(target) && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(50);
         Print(std::string("gone: ") + (IsWindow(target) ? "no" : "yes"));
+    } else if (verb == "windows" && args >> number) {
+        rest = RestOfLine(args);
+        const DWORD start = GetTickCount();
+        std::string found;
+        while ((found = CaptionContaining(rest)).empty() && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(100);
+        Print("windows: " + (found.empty() ? std::string("none") : found));
     } else if (verb == "children") {
         int count = 0;
         for (HWND child = GetWindow(target, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
@@ -333,6 +367,10 @@ void Run(const std::string& verb, std::istringstream& args) {
         Command(id, code, verb == "post");
     } else if ((verb == "wait" || verb == "waitnot") && args >> id >> number) {
         WaitText(id, number, RestOfLine(args), verb == "wait");
+    } else if (verb == "ready") {
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(sheet, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) Stop("the program stays busy");
+        Print("ready: " + std::to_string(GetTickCount() - lastPost) + " ms");
     } else if (verb == "sleep" && args >> number) {
         Sleep(number);
     } else if (verb == "shot" && args >> rest) {

@@ -80,11 +80,16 @@ TEST_F(MessageDialogTest, TextViewHidesTheLinesAndShowsLineOne) {
     for (int id : {IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4}) EXPECT_FALSE(dialog[id].visible);
 }
 
-TEST_F(MessageDialogTest, CloseClearsTheRequest) {
+// However the dialog ends (here: it never gets as far as a button), the request is cleared.
+TEST_F(MessageDialogTest, TheRequestIsClearedWhenTheDialogReturns) {
+    struct EndsWithoutAButton : ModalDialog {
+        void RunModal() override { messageDialogOpen = 1; }
+    } dialog;
+    char line[] = "a page's buffer";
     RequestAboutView();
-    Open();
-    CloseMessageDialog();
+    messageLines[0] = line;
+    RunMessageDialog(dialog);
     EXPECT_EQ(0, messageDialogOpen);
     EXPECT_EQ(kMessageNotice, messageMode);
-    for (const char* line : messageLines) EXPECT_EQ(nullptr, line);
+    for (const char* text : messageLines) EXPECT_EQ(nullptr, text);
 }

@@ -1,0 +1,23 @@
+// The machine texts the system page builds and the report prints again.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t kSummaryTextSize = 128;
+constexpr size_t kCacheTestTextSize = 1000;
+
+struct MachineSummary {
+    char uptimeText[kSummaryTextSize];
+    char physicalMemoryText[kSummaryTextSize];
+    char virtualMemoryText[kSummaryTextSize];
+    char ipAddressText[kSummaryTextSize];       // written only when the lookup succeeds
+    char cacheTestText[kCacheTestTextSize];
+};
+
+// Written by the system page and the cache test on the user-interface thread; empty at start-up.
+extern MachineSummary machineSummary;
+
+// "1 Dys, 1 Hrs, 1 Mns, 1 Scs": the non-zero components, "" for 0 seconds.
+void FormatUptime(uint32_t seconds, char* output, size_t capacity);
+// "<available KB> KBytes Available / <total KB> KBytes Total" from byte counts.
+void FormatMemoryText(uint32_t availableBytes, uint32_t totalBytes, char* output, size_t capacity);

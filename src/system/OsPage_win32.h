@@ -1,0 +1,5 @@
+// Dialog procedure of the OS page.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK OsPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp);

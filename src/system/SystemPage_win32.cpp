@@ -1,0 +1,111 @@
+// The Settings / Help page: machine facts, the measuring settings, the cache test, the report,
+// help and About.
+#include "system/SystemPage_win32.h"
+
+#include <shellapi.h>
+#include <winsock.h>
+
+#include "app/DialogControls_win32.h"
+#include "app/MessageDialog.h"
+#include "app/MessageDialog_win32.h"
+#include "app/PageProtocol_win32.h"
+#include "app/Settings.h"
+#include "cache/CacheTest_win32.h"
+#include "cpu/MainPage_win32.h"
+#include "report/Report_win32.h"
+#include "resource.h"
+#include "system/SystemPage.h"
+#include "text/TextRoutines.h"
+
+namespace {
+
+constexpr UINT_PTR kUptimeTimer = 1;
+constexpr UINT kUptimePeriodMs = 1000;
+constexpr char kHelpDocument[] = "ReadMe.htm";
+
+// Winsock 1.1: the first address of the computer's own name.
+void LookUpIpAddress(PageControls& page) {
+    char name[600];
+    DWORD size = sizeof name;
+    const bool named = GetComputerNameA(name, &size) != FALSE;
+    WSADATA sockets;
+    WSAStartup(MAKEWORD(1, 1), &sockets);
+    const hostent* host = named ? gethostbyname(name) : nullptr;
+    const char* address = nullptr;
+    if (host != nullptr && host->h_addr_list != nullptr && host->h_addr_list[0] != nullptr)
+        address = inet_ntoa(*reinterpret_cast<const in_addr*>(host->h_addr_list[0]));
+    ShowIpAddress(page, address);
+    WSACleanup();
+}
+
+INT_PTR OnInitDialog(HWND page) {
+    SetTimer(page, kUptimeTimer, kUptimePeriodMs, nullptr);
+    MEMORYSTATUS status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatus(&status);
+    DialogControls controls(page);
+    InitSystemPage(controls, {status.dwAvailPhys, status.dwTotalPhys, status.dwAvailPageFile, status.dwTotalPageFile});
+    CheckDlgButton(page, IDC_SYS_CONTINUOUS, continuousMeasuring == 1 ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemInt(page, IDC_SYS_MEASURING_TIME, measuringSeconds, FALSE);
+    LookUpIpAddress(controls);
+    return TRUE;
+}
+
+void ShowAbout(HWND page) {
+    if (messageDialogOpen) return;
+    RequestAboutView();
+    OpenMessageDialog(page);
+}
+
+// The help document beside the executable, with its default viewer; a missing document or
+// viewer reports nothing.
+void ShowHelp(HWND page) {
+    char path[kAppDirectorySize + sizeof kHelpDocument];
+    CopyText(appDirectory, path, sizeof path);
+    AppendText(kHelpDocument, path, sizeof path);
+    ShellExecuteA(page, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+INT_PTR OnCommand(HWND page, int id) {
+    switch (id) {
+    case IDC_SYS_ABOUT:           ShowAbout(page); break;
+    case IDC_SYS_CACHE_TEST:      StartCacheTest(page); break;
+    case IDC_SYS_GENERATE_REPORT: WriteReport(page); break;
+    case IDC_SYS_HELP:            ShowHelp(page); break;
+    }
+    return TRUE;
+}
+
+INT_PTR OnTimer(HWND page, UINT_PTR timer) {
+    if (timer == kUptimeTimer) {
+        DialogControls controls(page);
+        ShowUptime(controls, GetTickCount());
+        return TRUE;
+    }
+    return CacheTestTimer(page, timer) ? TRUE : FALSE;
+}
+
+// Leaving the page applies and saves the measuring settings, changed or not; the page may
+// always be left.
+INT_PTR OnNotify(HWND page, const NMHDR* header) {
+    if (header->code == static_cast<UINT>(PSN_KILLACTIVE)) {
+        const bool ticked = IsDlgButtonChecked(page, IDC_SYS_CONTINUOUS) == BST_CHECKED;
+        BOOL translated = FALSE;
+        const UINT seconds = GetDlgItemInt(page, IDC_SYS_MEASURING_TIME, &translated, FALSE);
+        if (ApplyMeasuringSettings(ticked, translated ? seconds : 0)) StartFrequencyWorker();
+        SaveSettings();
+    }
+    return AnswerSheetNotification(page, header);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SystemPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_INITDIALOG: return OnInitDialog(page);
+    case WM_COMMAND:    return OnCommand(page, LOWORD(wp));
+    case WM_TIMER:      return OnTimer(page, wp);
+    case WM_NOTIFY:     return OnNotify(page, reinterpret_cast<const NMHDR*>(lp));
+    }
+    return FALSE;
+}

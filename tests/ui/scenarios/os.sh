@@ -1,0 +1,50 @@
+# Windows version detection and the OS page under each Windows version Wine can report: position 0
+# shows the detected row with the live numbers, the system page the same description; a browsed
+# row shows its own texts and numbers with an empty Extra field.
+# version | description | detected row | major | minor | build | service pack (what Wine 8 reports)
+while IFS='|' read -r version description row major minor build extra; do
+    windows_version "$version"
+    drive <<EOF_
+start
+tab 6
+text 1005
+text 1008
+text 1009
+text 1010
+text 1011
+text 1013
+combo 1003
+select 1003 $row
+text 1013
+select 1003 18
+text 1005
+text 1012
+text 1006
+text 1007
+text 1008
+text 1009
+text 1010
+text 1011
+tab 8
+text 1033
+close ok
+EOF_
+    nth() { got_all "$1" | sed -n "$2p"; }
+    check "$version: name at position 0" "$description" "$(nth 'text 1005' 1)"
+    check "$version: live major, minor, build, extra" "$major $minor $build [$extra]" \
+        "$(nth 'text 1008' 1) $(nth 'text 1009' 1) $(nth 'text 1010' 1) [$(nth 'text 1011' 1)]"
+    check "$version: position 0 shows row $row's commentary" "$(nth 'text 1013' 2)" "$(nth 'text 1013' 1)"
+    check "$version: the list holds the 26 rows, position 0 selected" "sel=0 count=26" "$(got 'combo 1003')"
+    check "$version: Windows Version line" "$description" "$(got 'text 1033')"
+    check "$version: row 18 browsed" "Windows XP|Whistler|WinNT|Oct 2001|5|1|2600|" \
+        "$(nth 'text 1005' 2)|$(got 'text 1012')|$(got 'text 1006')|$(got 'text 1007')|$(nth 'text 1008' 2)|$(nth 'text 1009' 2)|$(nth 'text 1010' 2)|$(nth 'text 1011' 2)"
+done <<'ROWS'
+win95|Windows 95|11|4|0|4.0.950|
+win98|Windows 98 SE|15|4|10|4.10.2222| A 
+nt40|Windows NT 4.0 Workstation 4.0, Service Pack 6a|13|4|0|1381|Service Pack 6a
+win2k|Windows 2000 Professional, Service Pack 4|16|5|0|2195|Service Pack 4
+winxp|Windows XP Professional, Service Pack 3|18|5|1|2600|Service Pack 3
+win2003|Windows Server 2003 family Server, Service Pack 2|22|5|2|3790|Service Pack 2
+vista|Windows Longhorn Professional, Service Pack 2|24|6|0|6002|Service Pack 2
+win10|Windows Longhorn Professional|24|6|2|9200|
+ROWS

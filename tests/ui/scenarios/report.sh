@@ -1,0 +1,113 @@
+# "Generate Report": the save dialog, the file written byte for byte from what tivrel-cpuid and
+# the pages show (the uptime apart, which ticks), a name without extension, a report while the
+# cache test runs, Cancel; a volume label with markup in it comes out escaped.
+"$NATIVE_DIR/tivrel-cpuid" >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
+field() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1); exit }' "$WORK/cpuid.txt"; }
+esc() { sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g' <<<"$1"; }
+printf '<b>&"Lab"' >"$WINEPREFIX/drive_c/.windows-label"
+
+drive <<'EOF_'
+start
+waitnot 1201 20000 Calculating...
+tab 7
+listview 1002
+tab 8
+post 1037
+dialog Tivrel 1.04 (DB v7)
+settext 1148 report1.htm
+post 1
+ready
+tab 8
+text 1033
+text 1034
+text 1035
+text 1041
+text 1036
+post 1037
+dialog Tivrel 1.04 (DB v7)
+settext 1148 report2
+post 1
+ready
+tab 8
+click 1045
+sleep 1200
+post 1037
+dialog Tivrel 1.04 (DB v7)
+settext 1148 report3.htm
+post 1
+ready
+tab 8
+post 1037
+dialog Tivrel 1.04 (DB v7)
+click 2
+ready
+tab 8
+wait 1045 15000 Cache Test
+close ok
+EOF_
+rm -f "$WINEPREFIX/drive_c/.windows-label"
+
+# What the report must hold, fragment by fragment.
+row() { printf '</td></tr><tr><td>%s</td><td><b>%s' "$1" "$2"; }
+grid() {  # GRID: the heading row, an empty row, the filled rows
+    printf 'Cache Type</td><td>Memory</td><td>Size</td><td>Association</td><td>Sectored</td></tr><tr><td></td></tr><tr><td>'
+    local r rows=$(field "$1.rowCount")
+    for ((r = 0; r < rows; r++)); do
+        [ "$r" -gt 0 ] && printf '</td></tr><tr><td>'
+        field "$1[$r]" | sed 's/ | /<\/td><td>/g' | tr -d '\n'
+    done
+}
+kb() { printf '%s: <b>%s KB' "$1" "$2"; }
+table='<table width="100%"><tr><td>'
+end='</td></tr></table>'
+l1i=$(field l1Instruction) l1d=$(field l1Data) l3=$(field l3)
+ip=$(got 'text 1036')
+[ "$ip" = Unknown ] && ip=""
+expected=$(
+    printf '<b>Tivrel 1.04 System Report</b><br><br>%sProcessor:</td><td><b>%s' "$table" "$(esc "$(field processorText)")"
+    row Freq: "$(got_all 'text 1201' | tail -1)"
+    row Codename: "$(field codeNameText)"
+    row VendID: "$(field vendorText)"
+    row Type: "$(field typeText)"
+    row Family: "$(field familyText)"
+    row Model: "$(field modelLineText)"
+    row Stepping: "$(field cpuStepping)"
+    row 'Brand ID:' "$(field brandText)"
+    row 'Brand String:' "$(esc "$(field brandString)")"
+    printf '%s<br><b>Cache Summary</b><br><br>%s' "$end" "$table"
+    printf '%s</td><td>%s</td><td>%s</td><td>%s' "$(kb 'L1 Total' $((l1i + l1d)))" "$(kb 'L1 Inst' "$l1i")" \
+        "$(kb 'L1 Data' "$l1d")" "$(kb L2 "$(field l2)")"
+    [ "$l3" != 0 ] && printf '</td><td>%s' "$(kb L3 "$l3")"
+    printf '%s<br><br><b>Cache Level 1 Details</b><br><br>%s%s%s' "$end" "$table" "$(grid level1Grid)" "$end"
+    printf '<br><b>Cache Level 2 & 3 Details</b><br><br>%s%s%s' "$table" "$(grid level23Grid)" "$end"
+    printf '<br><br><b>System Information</b><br><br>%sOperating System:</td><td><b>%s' "$table" "$(esc "$(got 'text 1033')")"
+    row 'Windows Uptime:' UPTIME
+    row 'Physical Memory:' "$(got 'text 1035')"
+    row 'Virtual Memory:' "$(got 'text 1041')"
+    row 'Current IP:' "$ip"
+    printf '%s<br><br><b>System Tests</b><br><br>Cache:<b>Test Not Executed<br><br><b>Drives</b><br><br>%s' "$end" "$table"
+    printf 'Name</td><td>Type</td><td>Format</td><td>Size</td><td>Free</td><td>Serial</td></tr><tr><td>'
+    awk '/^row 1002 / { sub(/^[^:]*: /, ""); print }' "$OUT" | head -n "$(got 'listview 1002' | sed 's/rows=\([0-9]*\).*/\1/')" |
+        while IFS= read -r drive; do
+            IFS='|' read -r name type format size free serial <<<"${drive// | /|}"
+            printf '</td></tr><tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s' \
+                "$(esc "$name")" "$type" "$(esc "$format")" "$size" "$free" "$serial"
+        done
+    printf '%s' "$end"
+)
+uptime_of() { sed -E 's/(Windows Uptime:<\/td><td><b>)[^<]*/\1UPTIME/' "$1"; }
+check "report1.htm, byte for byte but the uptime" "$expected" "$(uptime_of "$WORK/report1.htm")"
+# Written within the page's first second, the first report's uptime is still empty.
+for report in report1.htm report3.htm; do
+    check_true "$report's uptime" "N Dys, N Hrs, N Mns, N Scs (empty in the page's first second)" grep -qE \
+        'Windows Uptime:</td><td><b>([1-9][0-9]* (Dys|Hrs|Mns|Scs)(, [1-9][0-9]* (Hrs|Mns|Scs))*)?</td>' "$WORK/$report"
+done
+check_true "the uptime after a second" "a non-empty uptime" grep -qE 'Windows Uptime:</td><td><b>[1-9]' "$WORK/report3.htm"
+check "no line breaks" 0 "$(cat "$WORK"/report1.htm | wc -l)"
+check_true "the label's markup escaped" "&lt;b&gt;&amp;&quot;Lab&quot; (C)" grep -qF '&lt;b&gt;&amp;&quot;Lab&quot; (C)' "$WORK/report1.htm"
+check "a name typed without extension is used as typed" "report2" "$(cd "$WORK" && ls report2 2>/dev/null)"
+check "report2 holds the same report" "$(uptime_of "$WORK/report1.htm")" "$(uptime_of "$WORK/report2")"
+check_true "a report during the cache test holds the entries so far" "Cache:<b> N KB\\N  ...<br>" \
+    grep -qE 'Cache:<b> ([0-9]+ KB\\[0-9]+  )+<br>' "$WORK/report3.htm"
+check "Cancel writes nothing" "report1.htm report2 report3.htm" "$(cd "$WORK" && ls report* | paste -sd' ')"
+check_value exit yes
