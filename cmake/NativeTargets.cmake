@@ -1,10 +1,17 @@
-# Native build: unit tests (one executable per subsystem), the command-line tools,
-# and the end-to-end suite that drives the cross-built executable under Wine.
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/tools/TivrelCpuid.cpp)
-add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp)
+# Native build: the command-line tool, the benchmarks, and (with TIVREL_TESTS) the unit tests,
+# one executable per subsystem, and the end-to-end suite that drives the cross-built executable.
+add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp)
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
-endif()
+install(TARGETS tivrel-cpuid RUNTIME DESTINATION bin)
 
+add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)
+target_link_libraries(bench-frequency PRIVATE tivrel_core)
+add_executable(bench-cachetest bench/cachetest/CacheTestBench.cpp)
+target_link_libraries(bench-cachetest PRIVATE tivrel_core Threads::Threads)
+
+if(NOT TIVREL_TESTS)
+  return()
+endif()
 enable_testing()
 find_package(GTest REQUIRED)
 include(GoogleTest)
@@ -26,7 +33,4 @@ foreach(dir ${UNIT_DIRS})
   endif()
 endforeach()
 
-include(${CMAKE_SOURCE_DIR}/tests/ShellTests.cmake OPTIONAL)
-
-add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)
-target_link_libraries(bench-frequency PRIVATE tivrel_core)
+include(${CMAKE_SOURCE_DIR}/tests/ShellTests.cmake)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, skipping what is there.
+# Usage: scripts/setup.sh [tool]   ("tool": only what building tivrel-cpuid needs)
 set -euo pipefail
 
 need=()
@@ -8,12 +9,14 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 have_cmd cmake || need+=(cmake)
 have_cmd g++ || need+=(g++)
-[ -f /usr/include/gtest/gtest.h ] && [ -d /usr/lib/x86_64-linux-gnu/cmake/GTest ] || need+=(libgtest-dev googletest)
-have_cmd i686-w64-mingw32-g++-win32 || need+=(g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
-have_cmd wine || need+=(wine)
-have_pkg wine32:i386 || need+=(wine32:i386)
-have_cmd Xvfb || need+=(xvfb)
-have_cmd import || need+=(imagemagick)
+if [ "${1:-}" != tool ]; then
+    [ -f /usr/include/gtest/gtest.h ] && [ -d /usr/lib/x86_64-linux-gnu/cmake/GTest ] || need+=(libgtest-dev googletest)
+    have_cmd i686-w64-mingw32-g++-win32 || need+=(g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
+    have_cmd wine || need+=(wine)
+    have_pkg wine32:i386 || need+=(wine32:i386)
+    have_cmd Xvfb || need+=(xvfb)
+    have_cmd import || need+=(imagemagick)
+fi
 
 if [ ${#need[@]} -eq 0 ]; then
     exit 0

@@ -23,3 +23,7 @@ foreach(script ${TIVREL_EXE_CHECKS})
   set_tests_properties(exe_${check} PROPERTIES LABELS exe
     REQUIRED_FILES "${CMAKE_SOURCE_DIR}/build/win32/Tivrel.exe")
 endforeach()
+
+# tivrel-cpuid as a command-line tool, the native build's: label "tool".
+add_test(NAME tool_cli COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tool/cli.sh ${CMAKE_BINARY_DIR}/tivrel-cpuid)
+set_tests_properties(tool_cli PROPERTIES LABELS tool TIMEOUT 600)

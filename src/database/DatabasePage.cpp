@@ -4,6 +4,7 @@
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/VendorTable.h"
+#include "database/ClassCommentary.h"
 #include "database/DatabaseTables.h"
 #include "database/DescribeProcessor.h"
 #include "database/DescribeState.h"
@@ -58,6 +59,12 @@ static_assert(sizeof kBrandNames / sizeof kBrandNames[0] == 23, "brand IDs 0-22"
 
 void FillList(PageControls& page, int id, const char* const* texts, int count) {
     for (int position = 0; position < count; ++position) page.InsertItem(id, position, texts[position]);
+}
+
+// The class's commentary, which only this page shows (so the description's other users, the
+// Main page, the report and tivrel-cpuid, do without its texts).
+void ShowCommentary(PageControls& page) {
+    page.SetText(IDC_DB_COMMENTARY, ClassCommentary(describeState.statsKey));
 }
 
 }  // namespace
@@ -123,6 +130,7 @@ void SearchDatabase(PageControls& page) {
         DescribeProcessor(page);
     }
     if (describeState.signatureMissed) page.SetText(IDC_DB_MODEL, "0");
+    ShowCommentary(page);
 }
 
 void ChooseVendor(PageControls& page) {
@@ -138,12 +146,17 @@ void BrowseDatabase(PageControls& page, int step) {
     if (step > 0) ++state.matchedEntry;
     state.showingDetected = 0;
     state.browseRequest = 1;
-    DescribeProcessor(page);
+    DescribeDatabaseEntry(page);
     FillFamilyList(page);
 }
 
 void ShowDetectedProcessor(PageControls& page) {
     describeState.showingDetected = 1;
     FillFamilyList(page);
+    DescribeDatabaseEntry(page);
+}
+
+void DescribeDatabaseEntry(PageControls& page) {
     DescribeProcessor(page);
+    ShowCommentary(page);
 }

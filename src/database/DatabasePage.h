@@ -18,3 +18,5 @@ void ChooseVendor(PageControls& page);
 void BrowseDatabase(PageControls& page, int step);
 // Reset, once the processor has been probed again: the detected processor.
 void ShowDetectedProcessor(PageControls& page);
+// DescribeProcessor and the class's commentary, the one text only this page shows.
+void DescribeDatabaseEntry(PageControls& page);

@@ -11,7 +11,6 @@
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProbeProcessor.h"
 #include "database/DatabasePage.h"
-#include "database/DescribeProcessor.h"
 #include "resource.h"
 
 namespace {
@@ -30,7 +29,7 @@ INT_PTR OnInitDialog(HWND page) {
     DialogControls controls(page);
     FillDatabaseLists(controls);
     SendDlgItemMessageA(page, IDC_DB_MODEL_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kHighestModel, 0));
-    DescribeProcessor(controls);
+    DescribeDatabaseEntry(controls);
     return TRUE;
 }
 

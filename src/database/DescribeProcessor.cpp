@@ -5,7 +5,6 @@
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/VendorTable.h"
-#include "database/ClassCommentary.h"
 #include "database/DatabaseTables.h"
 #include "resource.h"
 #include "text/TextRoutines.h"
@@ -148,7 +147,6 @@ void ShowClassStats(PageControls& page, const ClassStatsEntry& stats) {
     NumberText(stats.busFrequency, text);
     AppendText(" MHz", text, sizeof text);
     page.SetText(IDC_DB_STATS_BUS, text);
-    page.SetText(IDC_DB_COMMENTARY, ClassCommentary(stats.key));
 }
 
 // Family 15 stands at position 7 of the family list; a position past a list's end leaves it

@@ -1,95 +1,216 @@
-// tivrel-cpuid [FILE]: the probe's record and cache grids as "name: value" lines.
+// tivrel-cpuid: the processor identification of Tivrel on the command line, for the running
+// processor or a CPUID dump.
 #include <cstdio>
-#include <vector>
+#include <cstdlib>
+#include <cstring>
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <time.h>
+#endif
 
-#include "cache/CacheGrid.h"
-#include "cache/DescriptorNotice.h"
 #include "cpu/CpuidDump.h"
+#include "cpu/FrequencyMeasure.h"
+#include "cpu/FrequencyWorker.h"
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProbeProcessor.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DescribeProcessor.h"
-#include "text/TextRoutines.h"
+#include "tools/CpuidOutput.h"
+#include "version.h"
 
-// Unknown descriptors are kept in the order met and printed after the grids.
-class CollectingNotice : public DescriptorNotice {
-public:
-    void UnknownDescriptor(uint32_t descriptor) override { descriptors.push_back(descriptor); }
-    std::vector<uint32_t> descriptors;
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: tivrel-cpuid [OPTION]... [FILE]\n"
+    "Identify an x86 processor: the running one, or the one a CPUID dump FILE describes.\n"
+    "\n"
+    "With no option, print a summary for people to read: the processor's name, vendor,\n"
+    "family / model / stepping, type, code name and product line from Tivrel's processor\n"
+    "database (7th edition, December 2004), brand ID and brand string, the feature flags,\n"
+    "and the caches and TLBs. Nothing is measured unless --measure is given.\n"
+    "\n"
+    "Options:\n"
+    "  --fields          print one \"name: value\" line per field instead, in a fixed order:\n"
+    "                    the processor record (vendorString, vendorIndex, signature, cpuFamily,\n"
+    "                    cpuModel, cpuStepping, cpuType, brandId, featuresEdx, featuresEcx,\n"
+    "                    extFeaturesEdx, brandStringValid, brandString, transmetaShift), the\n"
+    "                    caches (l1Instruction, l1Data, l2, l3 in KB, level1Grid.rowCount and\n"
+    "                    its rows level1Grid[N], the same for level23Grid, unknownDescriptor\n"
+    "                    for each leaf-2 descriptor the table lacks), and the description\n"
+    "                    (matchedEntry, statsKey, processorText, vendorText, typeText,\n"
+    "                    familyText, modelLineText, codeNameText, brandText). Names and\n"
+    "                    values are a stable interface for scripts.\n"
+    "  --measure [SECONDS]\n"
+    "                    also measure the clock as Tivrel.exe does: time-stamp-counter ticks\n"
+    "                    across a sleep of SECONDS (default 3, at most 3600). Refused for a\n"
+    "                    dump, and on a processor without a time-stamp counter.\n"
+    "  --dump            write the running processor's leaves in the dump format this tool\n"
+    "                    reads: every basic and extended leaf up to the highest the processor\n"
+    "                    reports (at most 256 of each), and the leaves the probe reads beyond\n"
+    "                    them; save it to identify the processor elsewhere.\n"
+    "  -h, --help        show this text and exit\n"
+    "      --version     show the version and exit\n"
+    "\n"
+    "FILE is a CPUID dump, one leaf per line: \"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF\"\n"
+    "(leaf, then EAX-EBX-ECX-EDX in hexadecimal). Other lines are ignored; for a leaf listed\n"
+    "twice the first line holds; a leaf not listed answers zeros. \"-\" reads the dump from\n"
+    "standard input. At most 64 MiB are read (a larger dump is refused) and at most 65,536\n"
+    "leaf lines are kept (later ones are left out); lines longer than 128 bytes are skipped.\n"
+    "Texts are printed as Tivrel's own bytes (Windows-1252; the micro sign is byte B5).\n"
+    "\n"
+    "Exit status: 0 on success; 2 for a usage error, or a dump that cannot be read, holds no\n"
+    "CPUID line or is too large, with a one-line message on standard error.\n"
+    "\n"
+    "Examples:\n"
+    "  tivrel-cpuid                          this processor, for people\n"
+    "  tivrel-cpuid --measure 5              the same with the clock, measured for 5 seconds\n"
+    "  tivrel-cpuid --dump > cpu.txt         save this processor's leaves\n"
+    "  tivrel-cpuid --fields cpu.txt         the saved processor, for scripts\n";
+
+enum class Output { kSummary, kFields, kDump };
+
+struct Options {
+    Output output = Output::kSummary;
+    bool measure = false;
+    uint32_t seconds = kDefaultMeasuringSeconds;
+    const char* file = nullptr;
 };
 
-static void PrintText(const char* name, const char* value) { std::printf("%s: %s\n", name, value); }
-
-static void PrintDecimal(const char* name, uint32_t value) {
-    std::printf("%s: %lu\n", name, static_cast<unsigned long>(value));
+[[noreturn]] void UsageError(const char* message, const char* argument) {
+    std::fprintf(stderr, "tivrel-cpuid: %s%s\n%s", message, argument, kUsage);
+    std::exit(2);
 }
 
-static void PrintHex(const char* name, uint32_t value) {
-    char digits[kHexTextSize];
-    HexText(value, digits);
-    PrintText(name, digits);
+[[noreturn]] void Fail(const char* message, const char* argument) {
+    std::fprintf(stderr, "tivrel-cpuid: %s%s\n", message, argument);
+    std::exit(2);
 }
 
-static void PrintGrid(const char* name, const CacheGrid& grid) {
-    std::printf("%s.rowCount: %lu\n", name, static_cast<unsigned long>(grid.rowCount));
-    for (uint32_t r = 0; r < grid.rowCount && r < kCacheGridRows; ++r) {
-        const CacheRow& row = grid.rows[r];
-        std::printf("%s[%lu]: %s | %s | %s | %s | %s\n", name, static_cast<unsigned long>(r), row.cells[0],
-                    row.cells[1], row.cells[2], row.cells[3], row.cells[4]);
+// A whole decimal number of seconds, 1 to 3600.
+bool ReadSeconds(const char* text, uint32_t& seconds) {
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    if (*end != '\0' || value == 0 || value > kMaxMeasuringSeconds) return false;
+    seconds = static_cast<uint32_t>(value);
+    return true;
+}
+
+Options ReadOptions(int argc, char** argv) {
+    Options options;
+    bool filesOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (filesOnly || argument[0] != '-' || std::strcmp(argument, "-") == 0) {
+            if (options.file != nullptr) UsageError("more than one dump: ", argument);
+            options.file = argument;
+        } else if (std::strcmp(argument, "--") == 0) {
+            filesOnly = true;
+        } else if (std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (std::strcmp(argument, "--version") == 0) {
+            std::printf("tivrel-cpuid %s (%s)\n", TIVREL_VERSION_TEXT, TIVREL_VERSION_DOTTED);
+            std::exit(0);
+        } else if (std::strcmp(argument, "--fields") == 0) {
+            options.output = Output::kFields;
+        } else if (std::strcmp(argument, "--dump") == 0) {
+            options.output = Output::kDump;
+        } else if (std::strcmp(argument, "--measure") == 0) {
+            options.measure = true;
+            // An argument that begins with a digit is the seconds; anything else is not.
+            if (i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
+                if (!ReadSeconds(argv[++i], options.seconds)) UsageError("--measure takes 1 to 3600 seconds, not ", argv[i]);
+            }
+        } else {
+            UsageError("unknown option ", argument);
+        }
+    }
+    if (options.output == Output::kDump && options.file != nullptr) UsageError("--dump takes no dump: ", options.file);
+    if (options.measure && options.output != Output::kSummary) UsageError("--measure goes with the summary only", "");
+    return options;
+}
+
+void LoadDump(CpuidDump& dump, const char* file) {
+    const bool standardInput = std::strcmp(file, "-") == 0;
+    const CpuidDump::LoadResult result = standardInput ? dump.LoadStream(stdin) : dump.LoadFile(file);
+    const char* name = standardInput ? "standard input" : file;
+    switch (result) {
+    case CpuidDump::LoadResult::kLoaded: return;
+    case CpuidDump::LoadResult::kUnreadable: Fail("cannot read CPUID dump ", name);
+    case CpuidDump::LoadResult::kNoLeaf: Fail("no CPUID line in ", name);
+    case CpuidDump::LoadResult::kTooLarge: Fail("CPUID dump larger than 64 MiB: ", name);
     }
 }
+
+class HostClock final : public FrequencyClock {
+public:
+    uint64_t ReadTimeStamp() override { return __builtin_ia32_rdtsc(); }
+    void SleepMilliseconds(uint32_t milliseconds) override {
+#if defined(_WIN32)
+        Sleep(milliseconds);
+#else
+        timespec pause = {static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
+        while (nanosleep(&pause, &pause) != 0) {
+        }
+#endif
+    }
+};
+
+// One pass, as a worker of Tivrel.exe measures; a pass whose count is no plausible clock (a
+// counter that jumped) is measured again.
+uint32_t MeasureClock(uint32_t seconds) {
+    HostClock clock;
+    for (;;) {
+        const uint32_t megahertz = MeasureFrequencyPass(clock, seconds);
+        if (megahertz != 0) return megahertz;
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    CollectingNotice notice;
-    if (argc > 1) {
-        CpuidDump dump;
-        if (!dump.LoadFile(argv[1])) {
-            std::fprintf(stderr, "tivrel-cpuid: cannot read CPUID dump %s\n", argv[1]);
-            return 2;
+    const Options options = ReadOptions(argc, argv);
+    UnknownDescriptors unknown = {};
+    class CollectingNotice final : public DescriptorNotice {
+    public:
+        explicit CollectingNotice(UnknownDescriptors& unknown) : unknown_(unknown) {}
+        void UnknownDescriptor(uint32_t descriptor) override {
+            if (unknown_.count < UnknownDescriptors::kCapacity) unknown_.values[unknown_.count++] = descriptor;
         }
+
+    private:
+        UnknownDescriptors& unknown_;
+    } notice(unknown);
+
+    NativeCpuid native;
+    CpuidDump dump;
+    if (options.file != nullptr) {
+        if (options.measure) Fail("--measure needs the running processor, not a dump", "");
+        LoadDump(dump, options.file);
         ProbeProcessor(dump, notice);
     } else {
-        NativeCpuid cpu;
-        ProbeProcessor(cpu, notice);
+        if (!native.CanToggleFlag(kIdFlag)) Fail("this processor has no CPUID instruction", "");
+        ProbeProcessor(native, notice);
     }
-
-    const ProcessorRecord& record = processorRecord;
-    PrintText("vendorString", record.vendorString);
-    PrintDecimal("vendorIndex", record.vendorIndex);
-    PrintHex("signature", record.signature);
-    PrintDecimal("cpuFamily", record.cpuFamily);
-    PrintDecimal("cpuModel", record.cpuModel);
-    PrintDecimal("cpuStepping", record.cpuStepping);
-    PrintDecimal("cpuType", record.cpuType);
-    PrintDecimal("brandId", record.brandId);
-    PrintHex("featuresEdx", record.featuresEdx);
-    PrintHex("featuresEcx", record.featuresEcx);
-    PrintHex("extFeaturesEdx", record.extFeaturesEdx);
-    PrintDecimal("brandStringValid", record.brandStringValid);
-    PrintText("brandString", record.brandString);
-    PrintDecimal("transmetaShift", record.transmetaShift);
-
-    PrintDecimal("l1Instruction", cacheTotals.l1Instruction);
-    PrintDecimal("l1Data", cacheTotals.l1Data);
-    PrintDecimal("l2", cacheTotals.l2);
-    PrintDecimal("l3", cacheTotals.l3);
-    PrintGrid("level1Grid", level1Grid);
-    PrintGrid("level23Grid", level23Grid);
-    for (uint32_t descriptor : notice.descriptors) PrintDecimal("unknownDescriptor", descriptor);
-
+    if (options.output == Output::kDump) {
+        PrintDump(stdout, native);
+        return 0;
+    }
+    uint32_t megahertz = 0;
+    if (options.measure) {
+        if (!HasTimeStampCounter(processorRecord.featuresEdx)) Fail("this processor has no time-stamp counter", "");
+        megahertz = MeasureClock(options.seconds);
+    }
     // As the Main page describes the detected processor, on a page without its controls.
     NoControls page;
     describeState.showingDetected = 1;
     DescribeProcessor(page);
-    const ProcessorDescription& texts = processorDescription;
-    PrintDecimal("matchedEntry", describeState.matchedEntry);
-    PrintDecimal("statsKey", describeState.statsKey);
-    PrintText("processorText", texts.processorText);
-    PrintText("vendorText", texts.vendorText);
-    PrintText("typeText", texts.typeText);
-    PrintText("familyText", texts.familyText);
-    PrintText("modelLineText", texts.modelLineText);
-    PrintText("codeNameText", texts.codeNameText);
-    PrintText("brandText", texts.brandText);
+    if (options.output == Output::kFields) {
+        PrintFields(stdout, unknown);
+    } else {
+        PrintSummary(stdout, megahertz);
+    }
     return 0;
 }

@@ -1,6 +1,6 @@
 # The processor description on the Main and Database pages against tivrel-cpuid's answer for
 # this machine; stepping through the table, the Find examples, Reset, and the commentary view.
-"$NATIVE_DIR/tivrel-cpuid" >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
+"$NATIVE_DIR/tivrel-cpuid" --fields >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
 field() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1); exit }' "$WORK/cpuid.txt"; }
 
 drive <<'EOF_'

@@ -10,12 +10,6 @@
 #include "cache/RecordingNotice.h"
 #include "cpu/ProcessorRecord.h"
 
-static void ExpectGridSound(const CacheGrid& grid) {
-    ASSERT_LE(grid.rowCount, kCacheGridRows);
-    for (const CacheRow& row : grid.rows)
-        for (const char* cell : row.cells) ASSERT_NE(std::memchr(cell, '\0', kCacheCellSize), nullptr);
-}
-
 TEST(DecodePropertyTest, RandomRegistersKeepGridsBounded) {
     std::mt19937 random(20240611);
     RecordingNotice notice;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cpu/CpuidDump.h"
+#include "cpu/RecordingCpuid.h"
 
 static bool SameRegisters(const CpuidRegisters& a, const CpuidRegisters& b) {
     return a.eax == b.eax && a.ebx == b.ebx && a.ecx == b.ecx && a.edx == b.edx;
@@ -43,13 +43,13 @@ TEST(CpuidDumpTest, FirstLineOfALeafHoldsAndUnlistedLeavesAnswerZeros) {
         "CPUID 80000000: 80000004-00000000-00000000-00000000\n"
         "CPUID 80000000: 80000008-11111111-22222222-33333333\n"
         "CPUID 00000002: 665B5001-00000000-00000000-007B7040\n";
-    CpuidDump dump;
+    RecordingCpuid dump;
     EXPECT_EQ(dump.LoadText(text.data(), text.size()), 3u);
     EXPECT_TRUE(SameRegisters(dump.Execute(0x80000000), {0x80000004, 0, 0, 0}));
     EXPECT_TRUE(SameRegisters(dump.Execute(2), {0x665B5001, 0, 0, 0x007B7040}));
     EXPECT_TRUE(SameRegisters(dump.Execute(2), {0x665B5001, 0, 0, 0x007B7040}));
     EXPECT_TRUE(SameRegisters(dump.Execute(0x80000006), {0, 0, 0, 0}));
-    EXPECT_EQ(dump.ExecutedLeaves(), (std::vector<uint32_t>{0x80000000, 2, 2, 0x80000006}));
+    EXPECT_EQ(dump.executed, (std::vector<uint32_t>{0x80000000, 2, 2, 0x80000006}));
     EXPECT_TRUE(dump.Executed(0x80000006));
     EXPECT_FALSE(dump.Executed(1));
     EXPECT_TRUE(dump.CanToggleFlag(kAlignmentCheckFlag));
@@ -58,9 +58,11 @@ TEST(CpuidDumpTest, FirstLineOfALeafHoldsAndUnlistedLeavesAnswerZeros) {
 
 TEST(CpuidDumpTest, FilesThatCannotBeReadOrHoldNoLeafFail) {
     CpuidDump dump;
-    EXPECT_FALSE(dump.LoadFile(TIVREL_DUMP_DIR "/no-such-dump.txt"));
-    EXPECT_FALSE(dump.LoadFile(TIVREL_DUMP_DIR "/README.md"));
-    EXPECT_TRUE(dump.LoadFile(TIVREL_DUMP_DIR "/via-samuel.txt"));
+    using Result = CpuidDump::LoadResult;
+    EXPECT_EQ(dump.LoadFile(TIVREL_DUMP_DIR "/no-such-dump.txt"), Result::kUnreadable);
+    EXPECT_EQ(dump.LoadFile(TIVREL_DUMP_DIR), Result::kUnreadable);   // a directory
+    EXPECT_EQ(dump.LoadFile(TIVREL_DUMP_DIR "/README.md"), Result::kNoLeaf);
+    EXPECT_EQ(dump.LoadFile(TIVREL_DUMP_DIR "/via-samuel.txt"), Result::kLoaded);
     EXPECT_EQ(dump.Execute(0).ebx, 0x746E6543u);
 }
 
@@ -75,7 +77,7 @@ TEST(CpuidDumpTest, OverlongLinesAreSkippedAndTheLastLineCounts) {
     std::fputs("CPUID 00000000: 00000002-756E6547-6C65746E-49656E69", file);
     std::fclose(file);
     CpuidDump dump;
-    EXPECT_TRUE(dump.LoadFile(path.c_str()));
+    EXPECT_EQ(dump.LoadFile(path.c_str()), CpuidDump::LoadResult::kLoaded);
     EXPECT_EQ(dump.Execute(1).eax, 0u);
     EXPECT_EQ(dump.Execute(0).eax, 2u);
     std::remove(path.c_str());
@@ -93,4 +95,19 @@ TEST(CpuidDumpTest, RandomBytesAreParsedWithoutHarm) {
         dump.LoadText(text.data(), text.size());
         dump.Execute(1);
     }
+}
+
+// Lines beyond the leaf limit are left out, whatever repeats: memory stays bounded and the
+// first line of a leaf still holds.
+TEST(CpuidDumpTest, TheLeafLimitBoundsMemory) {
+    std::string text;
+    for (uint32_t leaf = 0; leaf < kDumpLeafLimit + 1000; ++leaf) {
+        char line[64];
+        std::snprintf(line, sizeof line, "CPUID %08X: %08X-00000000-00000000-00000000\n", leaf, leaf + 1);
+        text += line;
+    }
+    CpuidDump dump;
+    EXPECT_EQ(dump.LoadText(text.data(), text.size()), kDumpLeafLimit + 1000);
+    EXPECT_EQ(dump.Execute(kDumpLeafLimit - 1).eax, kDumpLeafLimit);
+    EXPECT_EQ(dump.Execute(kDumpLeafLimit).eax, 0u);
 }

@@ -128,7 +128,7 @@ TEST_F(ProbeTest, DumpsOfRealProcessors) {
         SCOPED_TRACE(c.file);
         SetUp();
         notice.descriptors.clear();
-        cpu.ClearExecuted();
+        cpu.executed.clear();
         Probe(c.file);
         EXPECT_STREQ(record.vendorString, c.vendorString);
         EXPECT_EQ(record.vendorIndex, c.vendorIndex);

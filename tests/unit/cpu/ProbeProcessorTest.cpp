@@ -16,7 +16,7 @@ TEST_F(ProbeTest, Class386And486WithoutIdFlagStopEarly) {
         EXPECT_EQ(record.cpuType, c.cpuType);
         EXPECT_EQ(record.signature, 0x1234u);   // fields of steps not reached stay
         EXPECT_EQ(record.transmetaShift, 0u);
-        EXPECT_TRUE(cpu.ExecutedLeaves().empty());
+        EXPECT_TRUE(cpu.executed.empty());
     }
 }
 
@@ -64,15 +64,15 @@ TEST_F(ProbeTest, Leaf2PassesAreCountedFromTheFirstCall) {
     cpu.Set(0x80000000, {0x80000000, 0, 0, 0});
     Probe();
     const std::vector<uint32_t> order = {0, 1, 0, 2, 2, 2, 2, 0x80000000};
-    EXPECT_EQ(cpu.ExecutedLeaves(), order);
+    EXPECT_EQ(cpu.executed, order);
     EXPECT_EQ(level1Grid.rowCount, 3u);
 }
 
 // Leaf 2 answering differently per call, as a processor with several passes does.
-class SequencedLeaf2 : public CpuidDump {
+class SequencedLeaf2 : public RecordingCpuid {
 public:
     CpuidRegisters Execute(uint32_t leaf) override {
-        const CpuidRegisters regs = CpuidDump::Execute(leaf);
+        const CpuidRegisters regs = RecordingCpuid::Execute(leaf);
         if (leaf != 2 || answers.empty()) return regs;
         const CpuidRegisters next = answers.front();
         answers.erase(answers.begin());
@@ -115,7 +115,7 @@ TEST_F(ProbeTest, AmdNeverReadsLeaf2) {
     Probe();
     EXPECT_FALSE(cpu.Executed(2));
     const std::vector<uint32_t> order = {0, 1, 0x80000005, 0x80000006, 0x80000000};
-    EXPECT_EQ(cpu.ExecutedLeaves(), order);
+    EXPECT_EQ(cpu.executed, order);
 }
 
 TEST_F(ProbeTest, OtherVendorsGetNoCacheDescription) {

@@ -4,25 +4,19 @@
 
 #include "cpu/ProbeFixture.h"
 
-static void ExpectGridSound(const CacheGrid& grid) {
-    ASSERT_LE(grid.rowCount, kCacheGridRows);
-    for (const CacheRow& row : grid.rows)
-        for (const char* cell : row.cells) ASSERT_NE(std::memchr(cell, '\0', kCacheCellSize), nullptr);
-}
-
 TEST_F(ProbeTest, RandomProcessorsGiveSoundRecords) {
     static const uint32_t kLeaves[] = {0, 1, 2, 0x80000000, 0x80000001, 0x80000002, 0x80000003,
                                        0x80000004, 0x80000005, 0x80000006, 0x80860001};
     static const char* const kVendors[] = {"GenuineIntel", "AuthenticAMD", "GenuineTMx86", "CyrixInstead"};
     std::mt19937 random(1994);
     for (int round = 0; round < 5000; ++round) {
-        cpu = CpuidDump();
+        RecordingCpuid processor;
         for (uint32_t leaf : kLeaves)
-            if (random() % 8 != 0) cpu.Set(leaf, {static_cast<uint32_t>(random()), static_cast<uint32_t>(random()),
+            if (random() % 8 != 0) processor.Set(leaf, {static_cast<uint32_t>(random()), static_cast<uint32_t>(random()),
                                                   static_cast<uint32_t>(random()), static_cast<uint32_t>(random())});
         // Mostly a known vendor, so every cache path is taken often.
-        if (random() % 4 != 0) SetVendor(kVendors[random() % 4], random());
-        Probe();
+        if (random() % 4 != 0) SetVendor(processor, kVendors[random() % 4], random());
+        ProbeProcessor(processor, notice);
         ASSERT_NE(std::memchr(record.vendorString, '\0', sizeof record.vendorString), nullptr);
         ASSERT_EQ(record.brandString[kBrandStringLength], '\0');
         ASSERT_LT(record.vendorIndex, 10u);

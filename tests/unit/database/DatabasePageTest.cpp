@@ -110,7 +110,7 @@ TEST_F(DatabasePageTest, StepsStayWithinTheTableAndFindReadsTheClassL2) {
 TEST_F(DatabasePageTest, ResetShowsTheDetectedProcessorAgain) {
     CpuidDump cpu;
     RecordingNotice notice;
-    ASSERT_TRUE(cpu.LoadFile(TIVREL_DUMP_DIR "/intel-pentium-iii-coppermine.txt"));
+    ASSERT_EQ(cpu.LoadFile(TIVREL_DUMP_DIR "/intel-pentium-iii-coppermine.txt"), CpuidDump::LoadResult::kLoaded);
     ProbeProcessor(cpu, notice);
     ShowDetectedProcessor(database);
     EXPECT_EQ(describeState.matchedEntry, 43u);

@@ -144,7 +144,6 @@ TEST_F(DescribeTest, NoMatchShowsBareNumbersEverywhere) {
         EXPECT_EQ(database[IDC_DB_STATS_DATE].text, "Unknown");
         EXPECT_EQ(database[IDC_DB_STATS_GATES].text, "0");
         EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, "0 MHz");
-        EXPECT_EQ(database[IDC_DB_COMMENTARY].text, "");
         const ProcessorDescription& texts = processorDescription;
         EXPECT_STREQ(texts.processorText, "Unknown New Processor");
         EXPECT_STREQ(texts.familyText, main[IDC_MAIN_FAMILY].text.c_str());
@@ -193,7 +192,7 @@ TEST_F(DescribeTest, ClassStatsTexts) {
         SCOPED_TRACE(c.position);
         describeState.matchedEntry = c.position;
         describeState.browseRequest = 1;
-        DescribeProcessor(database);
+        DescribeDatabaseEntry(database);
         EXPECT_EQ(database[IDC_DB_STATS_DATE].text, c.date);
         EXPECT_EQ(database[IDC_DB_STATS_GATES].text, c.gates);
         EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, c.freq);

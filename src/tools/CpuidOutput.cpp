@@ -1,0 +1,175 @@
+// tivrel-cpuid's three outputs, from the records the probe and the description filled.
+#include "tools/CpuidOutput.h"
+
+#include "cache/CacheGrid.h"
+#include "cpu/ProcessorRecord.h"
+#include "cpu/VendorTable.h"
+#include "database/DescribeState.h"
+#include "text/TextRoutines.h"
+
+namespace {
+
+struct FlagName {
+    uint8_t bit;
+    const char* name;
+};
+
+// clang-format off
+// Leaf 1 EDX, as operating systems name the flags.
+constexpr FlagName kEdxFlags[] = {
+    {0, "fpu"}, {1, "vme"}, {2, "de"}, {3, "pse"}, {4, "tsc"}, {5, "msr"}, {6, "pae"}, {7, "mce"},
+    {8, "cx8"}, {9, "apic"}, {11, "sep"}, {12, "mtrr"}, {13, "pge"}, {14, "mca"}, {15, "cmov"},
+    {16, "pat"}, {17, "pse36"}, {18, "pn"}, {19, "clflush"}, {21, "dts"}, {22, "acpi"}, {23, "mmx"},
+    {24, "fxsr"}, {25, "sse"}, {26, "sse2"}, {27, "ss"}, {28, "ht"}, {29, "tm"}, {30, "ia64"}, {31, "pbe"},
+};
+// Leaf 1 ECX.
+constexpr FlagName kEcxFlags[] = {
+    {0, "sse3"}, {1, "pclmulqdq"}, {2, "dtes64"}, {3, "monitor"}, {4, "ds_cpl"}, {5, "vmx"}, {6, "smx"},
+    {7, "est"}, {8, "tm2"}, {9, "ssse3"}, {10, "cid"}, {12, "fma"}, {13, "cx16"}, {14, "xtpr"},
+    {15, "pdcm"}, {17, "pcid"}, {18, "dca"}, {19, "sse4_1"}, {20, "sse4_2"}, {21, "x2apic"},
+    {22, "movbe"}, {23, "popcnt"}, {24, "tsc_deadline"}, {25, "aes"}, {26, "xsave"}, {27, "osxsave"},
+    {28, "avx"}, {29, "f16c"}, {30, "rdrand"}, {31, "hypervisor"},
+};
+// Leaf 0x80000001 EDX: the bits that are not copies of leaf 1 EDX.
+constexpr FlagName kExtendedFlags[] = {
+    {11, "syscall"}, {19, "mp"}, {20, "nx"}, {22, "mmxext"}, {25, "fxsr_opt"}, {26, "pdpe1gb"},
+    {27, "rdtscp"}, {29, "lm"}, {30, "3dnowext"}, {31, "3dnow"},
+};
+// clang-format on
+
+void PrintHex(FILE* out, const char* name, uint32_t value) {
+    char digits[kHexTextSize];
+    HexText(value, digits);
+    std::fprintf(out, "%s: %s\n", name, digits);
+}
+
+void PrintDecimal(FILE* out, const char* name, uint32_t value) {
+    std::fprintf(out, "%s: %lu\n", name, static_cast<unsigned long>(value));
+}
+
+void PrintGridFields(FILE* out, const char* name, const CacheGrid& grid) {
+    std::fprintf(out, "%s.rowCount: %lu\n", name, static_cast<unsigned long>(grid.rowCount));
+    for (uint32_t r = 0; r < grid.rowCount && r < kCacheGridRows; ++r) {
+        const CacheRow& row = grid.rows[r];
+        std::fprintf(out, "%s[%lu]: %s | %s | %s | %s | %s\n", name, static_cast<unsigned long>(r), row.cells[0],
+                     row.cells[1], row.cells[2], row.cells[3], row.cells[4]);
+    }
+}
+
+template <size_t N>
+void PrintFlags(FILE* out, const char* heading, uint32_t word, const FlagName (&names)[N]) {
+    std::fprintf(out, "%-22s", heading);
+    bool any = false;
+    for (const FlagName& flag : names) {
+        if (((word >> flag.bit) & 1) == 0) continue;
+        std::fprintf(out, " %s", flag.name);
+        any = true;
+    }
+    std::fprintf(out, "%s\n", any ? "" : " none");
+}
+
+void PrintGridRows(FILE* out, const char* heading, const CacheGrid& grid) {
+    std::fprintf(out, "%s\n", heading);
+    if (grid.rowCount == 0) std::fprintf(out, "  none detected\n");
+    for (uint32_t r = 0; r < grid.rowCount && r < kCacheGridRows; ++r) {
+        const CacheRow& row = grid.rows[r];
+        char line[128];
+        int length = std::snprintf(line, sizeof line, "  %-19s %-19s %-19s %-8s %s", row.cells[0], row.cells[1],
+                                   row.cells[2], row.cells[3], row.cells[4]);
+        while (length > 0 && line[length - 1] == ' ') --length;   // no blanks after the last cell
+        std::fprintf(out, "%.*s\n", length, line);
+    }
+}
+
+void PrintLeaf(FILE* out, uint32_t leaf, const CpuidRegisters& regs) {
+    std::fprintf(out, "CPUID %08lX: %08lX-%08lX-%08lX-%08lX\n", static_cast<unsigned long>(leaf),
+                 static_cast<unsigned long>(regs.eax), static_cast<unsigned long>(regs.ebx),
+                 static_cast<unsigned long>(regs.ecx), static_cast<unsigned long>(regs.edx));
+}
+
+// Leaves base to the highest the processor reports, at most 256; and the probe's own leaves
+// from base to lastProbed, which it reads whatever the highest leaf says.
+void PrintRange(FILE* out, CpuidSource& cpu, uint32_t base, uint32_t lastProbed) {
+    const uint32_t highest = cpu.Execute(base).eax;
+    const uint32_t reported = highest >= base && highest - base < 256 ? highest : highest < base ? base : base + 255;
+    const uint32_t last = reported > lastProbed ? reported : lastProbed;
+    for (uint32_t leaf = base; leaf <= last; ++leaf) PrintLeaf(out, leaf, cpu.Execute(leaf));
+}
+
+}  // namespace
+
+void PrintFields(FILE* out, const UnknownDescriptors& unknown) {
+    const ProcessorRecord& record = processorRecord;
+    std::fprintf(out, "vendorString: %s\n", record.vendorString);
+    PrintDecimal(out, "vendorIndex", record.vendorIndex);
+    PrintHex(out, "signature", record.signature);
+    PrintDecimal(out, "cpuFamily", record.cpuFamily);
+    PrintDecimal(out, "cpuModel", record.cpuModel);
+    PrintDecimal(out, "cpuStepping", record.cpuStepping);
+    PrintDecimal(out, "cpuType", record.cpuType);
+    PrintDecimal(out, "brandId", record.brandId);
+    PrintHex(out, "featuresEdx", record.featuresEdx);
+    PrintHex(out, "featuresEcx", record.featuresEcx);
+    PrintHex(out, "extFeaturesEdx", record.extFeaturesEdx);
+    PrintDecimal(out, "brandStringValid", record.brandStringValid);
+    std::fprintf(out, "brandString: %s\n", record.brandString);
+    PrintDecimal(out, "transmetaShift", record.transmetaShift);
+
+    PrintDecimal(out, "l1Instruction", cacheTotals.l1Instruction);
+    PrintDecimal(out, "l1Data", cacheTotals.l1Data);
+    PrintDecimal(out, "l2", cacheTotals.l2);
+    PrintDecimal(out, "l3", cacheTotals.l3);
+    PrintGridFields(out, "level1Grid", level1Grid);
+    PrintGridFields(out, "level23Grid", level23Grid);
+    for (int i = 0; i < unknown.count; ++i) PrintDecimal(out, "unknownDescriptor", unknown.values[i]);
+
+    const ProcessorDescription& texts = processorDescription;
+    PrintDecimal(out, "matchedEntry", describeState.matchedEntry);
+    PrintDecimal(out, "statsKey", describeState.statsKey);
+    std::fprintf(out, "processorText: %s\n", texts.processorText);
+    std::fprintf(out, "vendorText: %s\n", texts.vendorText);
+    std::fprintf(out, "typeText: %s\n", texts.typeText);
+    std::fprintf(out, "familyText: %s\n", texts.familyText);
+    std::fprintf(out, "modelLineText: %s\n", texts.modelLineText);
+    std::fprintf(out, "codeNameText: %s\n", texts.codeNameText);
+    std::fprintf(out, "brandText: %s\n", texts.brandText);
+}
+
+void PrintSummary(FILE* out, uint32_t measuredMhz) {
+    const ProcessorRecord& record = processorRecord;
+    const ProcessorDescription& texts = processorDescription;
+    char signature[kHexTextSize];
+    HexText(record.signature, signature);
+    std::fprintf(out, "%-22s %s\n", "Processor:", texts.processorText);
+    std::fprintf(out, "%-22s %s (%s)\n", "Vendor:", record.vendorString, VendorAt(record.vendorIndex).shortName);
+    std::fprintf(out, "%-22s %lu / %lu / %lu (signature %s)\n", "Family/model/stepping:",
+                 static_cast<unsigned long>(record.cpuFamily), static_cast<unsigned long>(record.cpuModel),
+                 static_cast<unsigned long>(record.cpuStepping), signature);
+    std::fprintf(out, "%-22s %s\n", "Type:", texts.typeText);
+    std::fprintf(out, "%-22s %s\n", "Code name:", texts.codeNameText);
+    if (describeState.matchedEntry != 0) {
+        std::fprintf(out, "%-22s %s\n", "Product line:", texts.modelLineText);
+        std::fprintf(out, "%-22s %s\n", "Family name:", texts.familyText);
+        std::fprintf(out, "%-22s %lu\n", "Database entry:", static_cast<unsigned long>(describeState.matchedEntry));
+    } else {
+        std::fprintf(out, "%-22s none fits\n", "Database entry:");
+    }
+    std::fprintf(out, "%-22s %lu\n", "Brand ID:", static_cast<unsigned long>(record.brandId));
+    if (record.brandStringValid) std::fprintf(out, "%-22s %s\n", "Brand string:", record.brandString);
+    if (measuredMhz != 0) std::fprintf(out, "%-22s %lu MHz\n", "Clock:", static_cast<unsigned long>(measuredMhz));
+    PrintFlags(out, "Features (leaf 1 EDX):", record.featuresEdx, kEdxFlags);
+    PrintFlags(out, "Features (leaf 1 ECX):", record.featuresEcx, kEcxFlags);
+    PrintFlags(out, "Extended features:", record.extFeaturesEdx, kExtendedFlags);
+    const CacheTotals& totals = cacheTotals;
+    std::fprintf(out, "%-22s L1 data %lu KB, L1 instruction %lu KB, L2 %lu KB, L3 %lu KB\n", "Cache totals:",
+                 static_cast<unsigned long>(totals.l1Data), static_cast<unsigned long>(totals.l1Instruction),
+                 static_cast<unsigned long>(totals.l2), static_cast<unsigned long>(totals.l3));
+    PrintGridRows(out, "Level 1 caches and TLBs:", level1Grid);
+    PrintGridRows(out, "Level 2 and 3 caches and TLBs:", level23Grid);
+}
+
+void PrintDump(FILE* out, CpuidSource& cpu) {
+    PrintRange(out, cpu, 0, 2);                    // the vendor, the signature, leaf-2 descriptors
+    PrintRange(out, cpu, 0x80000000, 0x80000006);  // the brand string and the extended cache leaves
+    if (processorRecord.vendorIndex == kVendorTransmeta) PrintRange(out, cpu, 0x80860000, 0x80860001);
+}

@@ -1,0 +1,22 @@
+// What tivrel-cpuid prints: the field lines, the summary for people, and the dump of the running
+// processor's leaves.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+
+#include "cpu/CpuidSource.h"
+
+// Descriptors the probe met that the descriptor table lacks, in the order met.
+struct UnknownDescriptors {
+    static constexpr int kCapacity = 256;   // 15 passes of 15 bytes at most
+    uint32_t values[kCapacity];
+    int count;
+};
+
+// "name: value" lines of the record, the caches and the description.
+void PrintFields(FILE* out, const UnknownDescriptors& unknown);
+// The processor, its features, caches and TLBs, for people to read; measuredMhz when not 0.
+void PrintSummary(FILE* out, uint32_t measuredMhz);
+// Every basic and extended leaf up to the maxima the processor reports (at most 256 of each),
+// and the leaves the probe reads beyond them, as "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines.
+void PrintDump(FILE* out, CpuidSource& cpu);
