@@ -13,7 +13,7 @@ fields=$("$release/tivrel-cpuid" --fields)
 level() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1) }' <<<"$fields"; }
 echo "caches the probe reports: L1 data $(level l1Data) KB, L2 $(level l2) KB, L3 $(level l3) KB (0: none reported)"
 printf '%8s  %16s  %16s  %s\n' block "Tivrel.exe MB" "native MB" "fits in"
-paste <(tr -s ' ' '\n' <<<"$exe" | grep -v '^$') <(echo "$native") | while IFS=$'\t' read -r ours theirs; do
+paste <(grep -oE '[0-9]+ KB\\[0-9]+' <<<"$exe") <(echo "$native") | while IFS=$'\t' read -r ours theirs; do
     kb=${ours%% KB*}
     fits=memory
     [ "$(level l3)" -ge "$kb" ] 2>/dev/null && fits=L3

@@ -24,7 +24,8 @@
 //   click ID [CODE]        WM_COMMAND (BN_CLICKED or CODE) sent to the target: returns when handled
 //   post ID [CODE]         the same, posted: for commands that open a modal dialog
 //   ready                  waits until the program's window thread takes messages again (a command
-//                          it handles at length, such as writing a report, has ended);
+//                          it handles at length, such as writing a report, has ended; a modal
+//                          dialog still open answers at once, so wait for it to be gone first);
 //                          "ready: N ms" since the last post
 //   wait ID MS TEXT        wait until the text is TEXT; waitnot: until it is not; then "text ID: ..."
 //   sleep MS
@@ -307,7 +308,7 @@ void Run(const std::string& verb, std::istringstream& args) {
         }
     } else if (verb == "gone" && args >> number) {
         const DWORD start = GetTickCount();
-        while (IsWindow(target) && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(50);
+        while (IsWindow(target) && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(5);
         Print(std::string("gone: ") + (IsWindow(target) ? "no" : "yes"));
     } else if (verb == "windows" && args >> number) {
         rest = RestOfLine(args);

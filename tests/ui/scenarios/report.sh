@@ -16,6 +16,7 @@ post 1037
 dialog Tivrel 1.04 (DB v7)
 settext 1148 report1.htm
 post 1
+gone 10000
 ready
 tab 8
 text 1033
@@ -27,6 +28,7 @@ post 1037
 dialog Tivrel 1.04 (DB v7)
 settext 1148 report2
 post 1
+gone 10000
 ready
 tab 8
 click 1045
@@ -35,11 +37,13 @@ post 1037
 dialog Tivrel 1.04 (DB v7)
 settext 1148 report3.htm
 post 1
+gone 10000
 ready
 tab 8
 post 1037
 dialog Tivrel 1.04 (DB v7)
 click 2
+gone 10000
 ready
 tab 8
 wait 1045 15000 Cache Test
