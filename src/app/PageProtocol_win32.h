@@ -6,3 +6,6 @@ extern HINSTANCE appInstance;
 
 // Accepts activation and deactivation; every notification counts as handled.
 INT_PTR AnswerSheetNotification(HWND page, const NMHDR* header);
+// The larger "Times New Roman" font of the name fields, given to the count controls of ids;
+// the caller owns it.
+HFONT SetNameFont(HWND page, const int* ids, int count);

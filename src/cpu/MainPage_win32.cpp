@@ -37,11 +37,9 @@ void ShowFrequencyText(HWND page) {
 }
 
 INT_PTR OnInitDialog(HWND page) {
-    // Kept for the whole run, like every font the pages create.
-    HFONT nameFont = CreateFontA(20, 0, 0, 0, 50, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
+    // The font is kept for the whole run.
     static constexpr int kNameFields[] = {IDC_MAIN_PROCESSOR, IDC_MAIN_FREQ, IDC_MAIN_CODE_NAME};
-    for (int id : kNameFields) SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+    SetNameFont(page, kNameFields, 3);
 
     if (HasTimeStampCounter(processorRecord.featuresEdx)) {
         PublishCalculating();

@@ -21,11 +21,8 @@ HFONT nameFont;
 char commentaryView[1000];
 
 INT_PTR OnInitDialog(HWND page) {
-    nameFont = CreateFontA(20, 0, 0, 0, 50, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
     static constexpr int kNameFields[] = {IDC_DB_PROCESSOR, IDC_DB_CODE_NAME};
-    for (int id : kNameFields)
-        SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+    nameFont = SetNameFont(page, kNameFields, 2);
     DialogControls controls(page);
     FillDatabaseLists(controls);
     SendDlgItemMessageA(page, IDC_DB_MODEL_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kHighestModel, 0));

@@ -9,10 +9,9 @@
 namespace {
 
 INT_PTR OnInitDialog(HWND page) {
-    // Kept for the whole run, like every font the pages create.
-    HFONT nameFont = CreateFontA(20, 0, 0, 0, 50, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
-    SendDlgItemMessageA(page, IDC_OS_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+    // The font is kept for the whole run.
+    static constexpr int kNameField[] = {IDC_OS_NAME};
+    SetNameFont(page, kNameField, 1);
     DialogControls controls(page);
     InitOsPage(controls);
     return TRUE;
