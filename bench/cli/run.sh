@@ -8,6 +8,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 rounds="${1:-30}"
 tool="$root/build/release/tivrel-cpuid"
+# shellcheck source=../median.sh
+. "$root/bench/median.sh"
 [ -x "$tool" ] || { echo "bench: build the release preset first" >&2; exit 1; }
 if ! command -v cpuid >/dev/null || ! command -v cpuid_tool >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q cpuid cpuidtool >/dev/null
@@ -23,11 +25,10 @@ for _ in $(seq "$rounds"); do
         times[$command]+="$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f ", (e - s) * 1000 }')"
     done
 done
-median() { tr ' ' '\n' <<<"$1" | grep -v '^$' | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ours=$(median "${times[$tool]}")
+ours=$(median <<<"${times[$tool]}")
 echo "whole-process time, median of $rounds runs each, in turn:"
 for command in "${commands[@]}"; do
-    m=$(median "${times[$command]}")
+    m=$(median <<<"${times[$command]}")
     awk -v c="${command/#$tool/tivrel-cpuid}" -v m="$m" -v o="$ours" \
         'BEGIN { printf "  %-22s %7.3f ms   tivrel-cpuid / this: %.2f\n", c, m, o / m }'
 done

@@ -4,8 +4,10 @@
 # reports (default 5), and the report's size. Needs the win32 build. Usage: bench/report/run.sh [RUNS]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+# shellcheck source=../median.sh
+. "$root/bench/median.sh"
 out=$(BENCH_RUNS="${1:-5}" bash "$root/tests/ui/run-scenario.sh" "$root/bench/report/measure.sh")
 times=$(sed -n 's/^times_ms=//p' <<<"$out")
 echo "report times: $times ms"
-tr ' ' '\n' <<<"$times" | sort -n | awk '{ v[NR] = $1 } END { printf "median: %s ms\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+echo "median: $(median <<<"$times") ms"
 echo "report size: $(sed -n 's/^size_bytes=//p' <<<"$out") bytes"

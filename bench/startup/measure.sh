@@ -1,9 +1,10 @@
 # Run by tests/ui/run-scenario.sh for bench/startup/run.sh: BENCH_RUNS starts of each program.
+# shellcheck source=../median.sh
+. "$ROOT/bench/median.sh"
 runs="${BENCH_RUNS:-7}"
 median_ms() {  # EXE CAPTION
     drive < <(for _ in $(seq "$runs"); do printf 'start %s %s\nclose cancel\n' "$1" "$2"; done) >/dev/null
-    got_all start | sed 's/ ms$//' | sort -n |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    got_all start | sed 's/ ms$//' | median
 }
 tivrel=$(median_ms Tivrel.exe "Tivrel 1.04 (DB v7)")
 minimal=$(median_ms MinimalSheet.exe "Minimal Sheet")

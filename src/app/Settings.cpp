@@ -63,9 +63,10 @@ SettingsWorkingWords CurrentWorkingWords() {
     return words;
 }
 
-bool SettingsFilePath(char* output, size_t capacity) {
-    if (TextLength(appDirectory) + sizeof kSettingsFileName > capacity) return false;
+// A path cut short would name another file, so one that does not fit is refused.
+bool AppDirectoryPath(const char* fileName, char* output, size_t capacity) {
+    if (TextLength(appDirectory) + TextLength(fileName) + 1 > capacity) return false;
     CopyText(appDirectory, output, capacity);
-    AppendText(kSettingsFileName, output, capacity);
+    AppendText(fileName, output, capacity);
     return true;
 }

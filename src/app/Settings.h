@@ -33,8 +33,8 @@ void ApplySettingsFile(bool opened, const uint8_t* blockBytes, size_t count);
 // SaveSettings: the 58 bytes to write.
 void ComposeSettingsFile(const SettingsWorkingWords& words, uint8_t* file);
 SettingsWorkingWords CurrentWorkingWords();
-// appDirectory followed by "vUZU.dat"; false when it does not fit.
-bool SettingsFilePath(char* output, size_t capacity);
+// appDirectory followed by fileName ("vUZU.dat", "ReadMe.htm"); false when it does not fit.
+bool AppDirectoryPath(const char* fileName, char* output, size_t capacity);
 
 void LoadSettings();
 void SaveSettings();

@@ -12,7 +12,7 @@ void LoadSettings() {
 
     char path[kAppDirectorySize + sizeof kSettingsFileName];
     HANDLE file = INVALID_HANDLE_VALUE;
-    if (SettingsFilePath(path, sizeof path))
+    if (AppDirectoryPath(kSettingsFileName, path, sizeof path))
         file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ApplySettingsFile(false, nullptr, 0);
@@ -28,7 +28,7 @@ void LoadSettings() {
 
 void SaveSettings() {
     char path[kAppDirectorySize + sizeof kSettingsFileName];
-    if (!SettingsFilePath(path, sizeof path)) return;
+    if (!AppDirectoryPath(kSettingsFileName, path, sizeof path)) return;
     uint8_t image[kSettingsFileSize];
     ComposeSettingsFile(CurrentWorkingWords(), image);
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -15,7 +15,6 @@
 #include "report/Report_win32.h"
 #include "resource.h"
 #include "system/SystemPage.h"
-#include "text/TextRoutines.h"
 
 namespace {
 
@@ -61,9 +60,7 @@ void ShowAbout(HWND page) {
 // viewer reports nothing.
 void ShowHelp(HWND page) {
     char path[kAppDirectorySize + sizeof kHelpDocument];
-    CopyText(appDirectory, path, sizeof path);
-    AppendText(kHelpDocument, path, sizeof path);
-    ShellExecuteA(page, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL);
+    if (AppDirectoryPath(kHelpDocument, path, sizeof path)) ShellExecuteA(page, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 INT_PTR OnCommand(HWND page, int id) {

@@ -4,11 +4,19 @@
 . "$ROOT/tests/checks.sh"
 OUT="$WORK/driver-output.txt"
 
-# The value of the first "KEY: value" line the last run printed ("" when there is none).
-got() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1); exit }' "$OUT"; }
-# Every value of the lines "KEY: value", one per line.
-got_all() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1) }' "$OUT"; }
+# Every value of the lines "KEY: value" of FILE, one per line.
+values() { awk -v key="$2: " 'index($0, key) == 1 { print substr($0, length(key) + 1) }' "$1"; }
+# What the last run printed: the first value for KEY ("" when there is none), every value, the Nth.
+got() { values "$OUT" "$1" | head -n 1; }
+got_all() { values "$OUT" "$1"; }
+nth() { got_all "$1" | sed -n "$2p"; }
 check_value() { check "$1" "$2" "$(got "$1")"; }
+
+# tivrel-cpuid's answer for this machine, which the pages must agree with; field KEY reads it.
+cpuid_fields() {
+    "$NATIVE_DIR/tivrel-cpuid" --fields >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
+}
+field() { values "$WORK/cpuid.txt" "$1"; }
 
 # Runs the driver on the commands read from stdin. While it runs, "shot NAME" markers are
 # answered: with TIVREL_SHOTS set, the screen is saved there as NAME.png.

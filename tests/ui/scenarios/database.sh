@@ -1,7 +1,6 @@
 # The processor description on the Main and Database pages against tivrel-cpuid's answer for
 # this machine; stepping through the table, the Find examples, Reset, and the commentary view.
-"$NATIVE_DIR/tivrel-cpuid" --fields >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
-field() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1); exit }' "$WORK/cpuid.txt"; }
+cpuid_fields
 
 drive <<'EOF_'
 start
@@ -67,7 +66,6 @@ text 1200
 text 1031
 close ok
 EOF_
-nth() { got_all "$1" | sed -n "$2p"; }   # the Nth value printed for KEY
 
 # Main: the texts tivrel-cpuid gives (the bare numbers when nothing matched).
 check "Main processor" "$(field processorText)" "$(nth 'text 1200' 1)"

@@ -29,7 +29,6 @@ tab 8
 text 1033
 close ok
 EOF_
-    nth() { got_all "$1" | sed -n "$2p"; }
     check "$version: name at position 0" "$description" "$(nth 'text 1005' 1)"
     check "$version: live major, minor, build, extra" "$major $minor $build [$extra]" \
         "$(nth 'text 1008' 1) $(nth 'text 1009' 1) $(nth 'text 1010' 1) [$(nth 'text 1011' 1)]"

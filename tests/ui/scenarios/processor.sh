@@ -1,8 +1,7 @@
 # The Main, flags and cache pages against tivrel-cpuid's answer for this machine: the notices
 # for unknown descriptors, the measured clock against the kernel's time-stamp-counter figure,
 # each flag label greyed exactly for the clear bits, and every cell of both cache pages.
-"$NATIVE_DIR/tivrel-cpuid" --fields >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
-field() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1) }' "$WORK/cpuid.txt"; }
+cpuid_fields
 
 drive <<'EOF_'
 start

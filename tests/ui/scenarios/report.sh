@@ -1,8 +1,7 @@
 # "Generate Report": the save dialog, the file written byte for byte from what tivrel-cpuid and
 # the pages show (the uptime apart, which ticks), a name without extension, a report while the
 # cache test runs, Cancel; a volume label with markup in it comes out escaped.
-"$NATIVE_DIR/tivrel-cpuid" --fields >"$WORK/cpuid.txt" || fail "tivrel-cpuid on this machine" "status 0" "status $?"
-field() { awk -v key="$1: " 'index($0, key) == 1 { print substr($0, length(key) + 1); exit }' "$WORK/cpuid.txt"; }
+cpuid_fields
 esc() { sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g' <<<"$1"; }
 printf '<b>&"Lab"' >"$WINEPREFIX/drive_c/.windows-label"
 

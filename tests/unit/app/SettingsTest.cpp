@@ -156,14 +156,14 @@ TEST(CutToDirectory, KeepsUpToTheLastBackslash) {
     }
 }
 
-TEST(SettingsFilePath, AppendsTheFileNameOrRefusesWhenTooLong) {
+TEST(AppDirectoryPath, AppendsTheFileNameOrRefusesWhenTooLong) {
     char path[kAppDirectorySize + 16];
     std::strcpy(appDirectory, "C:\\Tivrel\\");
-    ASSERT_TRUE(SettingsFilePath(path, sizeof path));
+    ASSERT_TRUE(AppDirectoryPath(kSettingsFileName, path, sizeof path));
     EXPECT_STREQ("C:\\Tivrel\\vUZU.dat", path);
     appDirectory[0] = '\0';
-    ASSERT_TRUE(SettingsFilePath(path, sizeof path));
+    ASSERT_TRUE(AppDirectoryPath(kSettingsFileName, path, sizeof path));
     EXPECT_STREQ("vUZU.dat", path);
     std::strcpy(appDirectory, "C:\\Tivrel\\");
-    EXPECT_FALSE(SettingsFilePath(path, 12));
+    EXPECT_FALSE(AppDirectoryPath(kSettingsFileName, path, 12));
 }
