@@ -17,6 +17,9 @@ target_compile_options(tivrel_core PRIVATE ${TIVREL_I386_FLAGS})
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 add_executable(Tivrel WIN32 ${SHELL_SOURCES} resources/tivrel.rc)
+# windres reports no dependencies: the files the .rc pulls in are named here.
+set_source_files_properties(resources/tivrel.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/resources/tivrel.manifest;${CMAKE_SOURCE_DIR}/resources/tivrel.ico;${CMAKE_SOURCE_DIR}/resources/message.ico;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/version.h")
 target_compile_options(Tivrel PRIVATE ${TIVREL_I386_FLAGS})
 target_link_libraries(Tivrel PRIVATE tivrel_core kernel32 user32 gdi32 comctl32 comdlg32 shell32 wsock32)
 # Subsystem 4.0: the version Windows 95 and NT 4.0 accept. The map names every input section,

@@ -14,8 +14,10 @@ extern uint32_t cacheTestRunning;
 extern std::atomic<uint32_t> cacheBlockSize;
 extern std::atomic<uint32_t> cachePassCount;
 
-// The start: 1 KB, no passes, the text one blank.
+// The start: 1 KB, no passes.
 void BeginCacheTest();
+// The worker started: the result text is one blank until the first tick.
+void StartCacheTestText();
 // One tick: appends "<KB> KB\<MB swept>  ", doubles the size; true when the test is over (the
 // size then is 0 and the worker leaves after its current sweep).
 bool CacheTestTick();

@@ -46,14 +46,16 @@ void StartCacheTest(HWND page) {
         return;
     }
     BeginCacheTest();
-    SetTimer(page, kTickTimer, kTickPeriodMs, nullptr);
-    SetDlgItemTextA(page, IDC_SYS_CACHE_TEST, "Testing...");
     DWORD threadId;   // Windows 95 fails CreateThread without a place for the id
     worker = CreateThread(nullptr, 0, CacheTestWorker, nullptr, 0, &threadId);
     if (worker == nullptr) {
         cacheBlockSize = 0;
         EndCacheTest(page);
+        return;
     }
+    StartCacheTestText();
+    SetTimer(page, kTickTimer, kTickPeriodMs, nullptr);
+    SetDlgItemTextA(page, IDC_SYS_CACHE_TEST, "Testing...");
 }
 
 bool CacheTestTimer(HWND page, UINT_PTR timer) {

@@ -51,16 +51,20 @@ void NumberText(uint32_t number, char* output) {
     AppendDecimal(static_cast<int32_t>(number), output, kDescriptionTextSize);
 }
 
-// The texts of a matched entry. A Transmeta processor of a later revision takes them from
-// the entry transmetaShift positions on, when there is one.
+// The entry whose texts and class a matched position shows: a Transmeta processor of a later
+// revision takes them from the entry transmetaShift positions on, when there is one.
+uint32_t TextSource(uint32_t position) {
+    const ProcessorRecord& record = processorRecord;
+    if (record.vendorIndex == kTransmeta && record.transmetaShift > 0 && describeState.showingDetected &&
+        position + record.transmetaShift <= kDatabaseEntryCount)
+        return position + record.transmetaShift;
+    return position;
+}
+
 void ShowMatch(PageControls& page, uint32_t position) {
     ProcessorRecord& record = processorRecord;
     ProcessorDescription& texts = processorDescription;
-    uint32_t source = position;
-    if (record.vendorIndex == kTransmeta && record.transmetaShift > 0 && describeState.showingDetected &&
-        position + record.transmetaShift <= kDatabaseEntryCount)
-        source = position + record.transmetaShift;
-    const DatabaseEntry& entry = EntryAt(source);
+    const DatabaseEntry& entry = EntryAt(TextSource(position));
 
     TextAndNumber(entry.modelText, record.cpuModel, texts.modelLineText);
     page.SetText(kModelLine, texts.modelLineText);
@@ -305,13 +309,9 @@ void DescribeProcessor(PageControls& page) {
         CopyText(kNotFound, texts.typeText, kDescriptionTextSize);
     }
 
-    // A later Transmeta revision's class lies transmetaShift keys on, as its texts lie that many
-    // positions on.
-    if (state.matchedEntry == 0) {
-        state.statsKey = 0;
-    } else if (record.vendorIndex == kTransmeta && record.transmetaShift > 0 && state.showingDetected) {
-        state.statsKey += record.transmetaShift;
-    }
+    // The class follows the entry that supplied the texts: keys are not in table order, so
+    // adding the shift to the matched entry's key would name another processor's class.
+    state.statsKey = state.matchedEntry == 0 ? 0 : EntryAt(TextSource(state.matchedEntry)).statsKey;
     ShowClassStats(page, ClassStatsFor(state.statsKey));
     page.SetText(kProcessor, texts.processorText);
     SetSelectors(page);

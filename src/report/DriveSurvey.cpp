@@ -45,8 +45,10 @@ void ByteSize(uint64_t bytes, char* output, size_t capacity) {
 
 }  // namespace
 
+// The unit named is the one the figure was computed in: 2^64 - 1 bytes, the largest count,
+// takes four shifts to fit 32 bits, one more to fall below 1,048,576 and reads "15.99 EB".
 void FormatByteSize(uint32_t low, uint32_t high, char* output, size_t capacity) {
-    static constexpr const char* kUnits[] = {" bytes", " KB", " MB", " GB", " TB"};
+    static constexpr const char* kUnits[] = {" bytes", " KB", " MB", " GB", " TB", " PB", " EB"};
     CopyText("", output, capacity);
     uint64_t value = static_cast<uint64_t>(high) << 32 | low;
     if (value == 0) {
@@ -67,7 +69,7 @@ void FormatByteSize(uint32_t low, uint32_t high, char* output, size_t capacity) 
     } else {
         AppendUnsigned(shown, output, capacity);
     }
-    AppendText(kUnits[unit < 4 ? unit : 4], output, capacity);
+    AppendText(kUnits[unit], output, capacity);
 }
 
 void FormatDriveRow(char letter, const DriveAnswers& answers, DriveRow& row) {

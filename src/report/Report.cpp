@@ -7,6 +7,7 @@
 #include "system/MachineSummary.h"
 #include "system/WindowsVersion.h"
 #include "text/TextRoutines.h"
+#include "text/Windows1252.h"
 
 namespace {
 
@@ -82,30 +83,66 @@ void WriteSystem(TextSink& file) {
     file.WriteText(kTableEnd);
 }
 
-}  // namespace
+// Writes text in runs of its bytes; a byte for which replace gives a text is written as that
+// text instead (scratch: room for one replacement).
+using Replacement = const char* (*)(char byte, char* scratch);
+constexpr size_t kReplacementSize = 16;
 
-void WriteEscaped(TextSink& file, const char* text) {
+void WriteReplacing(TextSink& file, const char* text, Replacement replace) {
     char run[kFragmentSize];
+    char scratch[kReplacementSize];
     size_t length = 0;
     for (;; ++text) {
-        const char* entity = *text == '&'   ? "&amp;"
-                             : *text == '<' ? "&lt;"
-                             : *text == '>' ? "&gt;"
-                             : *text == '"' ? "&quot;"
-                                            : nullptr;
-        if (entity != nullptr || *text == '\0' || length + 1 == sizeof run) {
+        const char* replacement = *text != '\0' ? replace(*text, scratch) : nullptr;
+        if (replacement != nullptr || *text == '\0' || length + 1 == sizeof run) {
             run[length] = '\0';
             if (length > 0) file.WriteText(run);
             length = 0;
         }
         if (*text == '\0') return;
-        if (entity != nullptr) {
-            file.WriteText(entity);
+        if (replacement != nullptr) {
+            file.WriteText(replacement);
         } else {
             run[length++] = *text;
         }
     }
 }
+
+const char* HtmlEntity(char byte, char*) {
+    switch (byte) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return "&quot;";
+    }
+    return nullptr;
+}
+
+// "\xB5" becomes "&#181;", byte 80 "&#8364;".
+const char* CharacterReference(char byte, char* scratch) {
+    const uint8_t code = static_cast<uint8_t>(byte);
+    if (code < 0x80) return nullptr;
+    CopyText("&#", scratch, kReplacementSize);
+    AppendUnsigned(Windows1252CodePoint(code), scratch, kReplacementSize);
+    AppendText(";", scratch, kReplacementSize);
+    return scratch;
+}
+
+// Passes the report on with every byte above 0x7F as the numeric character reference of its
+// Windows-1252 character: the file declares no character set, and a browser that assumes UTF-8
+// would show such a byte as a replacement character.
+class CharacterReferenceSink final : public TextSink {
+public:
+    explicit CharacterReferenceSink(TextSink& file) : file_(file) {}
+    void WriteText(const char* text) override { WriteReplacing(file_, text, CharacterReference); }
+
+private:
+    TextSink& file_;
+};
+
+}  // namespace
+
+void WriteEscaped(TextSink& file, const char* text) { WriteReplacing(file, text, HtmlEntity); }
 
 void WriteLabelRow(TextSink& file, const char* label) {
     char row[kFragmentSize];
@@ -136,7 +173,8 @@ void WriteCacheTable(TextSink& file, const CacheGrid& grid, uint32_t rowCount) {
     }
 }
 
-void WriteReportBody(TextSink& file, DriveQueries& drives) {
+void WriteReportBody(TextSink& output, DriveQueries& drives) {
+    CharacterReferenceSink file(output);
     file.WriteText("<b>Tivrel 1.04 System Report</b><br><br>");
     file.WriteText(kTableStart);
     WriteProcessor(file);

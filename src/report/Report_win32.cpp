@@ -17,8 +17,9 @@ namespace {
 
 constexpr DWORD kFileNameSize = 600;
 constexpr char kFilter[] = "HTML Files\0*.htm\0All Files\0*.*\0";   // and the literal's own zero
-// OFN_HIDEREADONLY, OFN_PATHMUSTEXIST, OFN_EXPLORER, OFN_LONGNAMES: no overwrite prompt.
-constexpr DWORD kDialogFlags = 0x280804;
+// OFN_HIDEREADONLY, OFN_PATHMUSTEXIST, OFN_EXPLORER, OFN_LONGNAMES, and OFN_OVERWRITEPROMPT so
+// that an existing file is replaced only when the user says so.
+constexpr DWORD kDialogFlags = 0x280804 | OFN_OVERWRITEPROMPT;
 
 class FileSink final : public TextSink {
 public:

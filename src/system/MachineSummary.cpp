@@ -21,10 +21,10 @@ void FormatUptime(uint32_t seconds, char* output, size_t capacity) {
 }
 
 // Whole KB: the byte counts shifted right by 10, the fraction dropped.
-void FormatMemoryText(uint32_t availableBytes, uint32_t totalBytes, char* output, size_t capacity) {
+void FormatMemoryText(uint64_t availableBytes, uint64_t totalBytes, char* output, size_t capacity) {
     CopyText("", output, capacity);
-    AppendUnsigned(availableBytes >> 10, output, capacity);
+    AppendUnsignedWide(availableBytes >> 10, output, capacity);
     AppendText(" KBytes Available / ", output, capacity);
-    AppendUnsigned(totalBytes >> 10, output, capacity);
+    AppendUnsignedWide(totalBytes >> 10, output, capacity);
     AppendText(" KBytes Total", output, capacity);
 }

@@ -20,4 +20,4 @@ extern MachineSummary machineSummary;
 // "1 Dys, 1 Hrs, 1 Mns, 1 Scs": the non-zero components, "" for 0 seconds.
 void FormatUptime(uint32_t seconds, char* output, size_t capacity);
 // "<available KB> KBytes Available / <total KB> KBytes Total" from byte counts.
-void FormatMemoryText(uint32_t availableBytes, uint32_t totalBytes, char* output, size_t capacity);
+void FormatMemoryText(uint64_t availableBytes, uint64_t totalBytes, char* output, size_t capacity);

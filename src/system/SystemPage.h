@@ -5,12 +5,13 @@
 
 #include "app/PageControls.h"
 
-// The byte counts of the platform's memory status.
+// The byte counts of the platform's memory status: 64-bit where the platform has them, so that
+// memory above 4 GB is counted.
 struct MemoryFigures {
-    uint32_t availablePhysical;
-    uint32_t totalPhysical;
-    uint32_t availablePageFile;
-    uint32_t totalPageFile;
+    uint64_t availablePhysical;
+    uint64_t totalPhysical;
+    uint64_t availablePageFile;
+    uint64_t totalPageFile;
 };
 
 constexpr uint32_t kMeasuringSecondsForZero = 5;   // what an empty, zero or non-number box stores

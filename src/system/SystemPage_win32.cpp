@@ -37,13 +37,28 @@ void LookUpIpAddress(PageControls& page) {
     WSACleanup();
 }
 
-INT_PTR OnInitDialog(HWND page) {
-    SetTimer(page, kUptimeTimer, kUptimePeriodMs, nullptr);
+// GlobalMemoryStatus clamps its counts at 2 GB (4 GB for large-address-aware programs); the
+// 64-bit form came with Windows 2000, so it is looked up rather than imported, and Windows 95
+// still starts the program.
+MemoryFigures QueryMemory() {
+    typedef BOOL(WINAPI * MemoryStatusEx)(LPMEMORYSTATUSEX);
+    const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx");
+    if (found != nullptr) {
+        MEMORYSTATUSEX wide = {};
+        wide.dwLength = sizeof wide;
+        if (reinterpret_cast<MemoryStatusEx>(reinterpret_cast<void*>(found))(&wide))
+            return {wide.ullAvailPhys, wide.ullTotalPhys, wide.ullAvailPageFile, wide.ullTotalPageFile};
+    }
     MEMORYSTATUS status = {};
     status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
+    return {status.dwAvailPhys, status.dwTotalPhys, status.dwAvailPageFile, status.dwTotalPageFile};
+}
+
+INT_PTR OnInitDialog(HWND page) {
+    SetTimer(page, kUptimeTimer, kUptimePeriodMs, nullptr);
     DialogControls controls(page);
-    InitSystemPage(controls, {status.dwAvailPhys, status.dwTotalPhys, status.dwAvailPageFile, status.dwTotalPageFile});
+    InitSystemPage(controls, QueryMemory());
     CheckDlgButton(page, IDC_SYS_CONTINUOUS, continuousMeasuring == 1 ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemInt(page, IDC_SYS_MEASURING_TIME, measuringSeconds, FALSE);
     LookUpIpAddress(controls);

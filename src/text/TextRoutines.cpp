@@ -1,6 +1,8 @@
 // Text routines shared by every subsystem: numbers to text, searching, copying.
 #include "text/TextRoutines.h"
 
+#include "text/WideDivide.h"
+
 void DecimalText(int32_t value, char* output) {
     // Work on the magnitude as unsigned so the most negative value has one too.
     uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
@@ -107,4 +109,15 @@ void AppendDecimal(int32_t value, char* output, size_t capacity) {
 void AppendUnsigned(uint32_t value, char* output, size_t capacity) {
     if (value >= 10) AppendDecimal(static_cast<int32_t>(value / 10), output, capacity);
     AppendDecimal(static_cast<int32_t>(value % 10), output, capacity);
+}
+
+// A 64-bit '/' would call a runtime helper the executable does not have.
+void AppendUnsignedWide(uint64_t value, char* output, size_t capacity) {
+    if (value >> 32 == 0) {
+        AppendUnsigned(static_cast<uint32_t>(value), output, capacity);
+        return;
+    }
+    const uint64_t tens = DivideWide(value, 10);
+    AppendUnsignedWide(tens, output, capacity);
+    AppendUnsigned(static_cast<uint32_t>(value - tens * 10), output, capacity);
 }

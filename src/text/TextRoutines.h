@@ -27,3 +27,5 @@ void AppendText(const char* source, char* output, size_t capacity);
 void AppendDecimal(int32_t value, char* output, size_t capacity);
 // An unsigned value in decimal, every value up to 4294967295.
 void AppendUnsigned(uint32_t value, char* output, size_t capacity);
+// The same for every value up to 18446744073709551615.
+void AppendUnsignedWide(uint64_t value, char* output, size_t capacity);

@@ -4,13 +4,16 @@
 // out prints "error: ..." and ends the run with status 1; every process started is ended on exit.
 //
 // Commands (ID: a control id on the current target, the sheet's page or a dialog):
-//   start [EXE [CAPTION]]  start EXE, wait for its sheet; "notice: L3" per notice closed on the way,
-//                          "start: N ms"
+//   start [EXE [CAPTION]]  start EXE, wait for its sheet; "start: N ms". From then on, every notice
+//                          for an unknown cache descriptor the program opens (at start-up, on the
+//                          database page's Reset, for a report) is answered with "Continue" at
+//                          once and printed as "notice: L3"
 //   second [EXE]           start another copy; "second: exited" when it ends within 10 s, else "running"
 //   tabs                   "tabs: N", "tab I: caption", "current: I"
 //   tab N                  select page N; it becomes the target
 //   sheet                  the sheet itself becomes the target (its buttons)
 //   dialog CAPTION         wait for another window of the program with this caption; it becomes the target
+//   dialogwith ID CAPTION  the same, for a window that holds control ID (of two with one caption)
 //   gone MS                "gone: yes|no": whether the target window is destroyed within MS
 //   windows MS TEXT        waits up to MS for a visible top-level window, of any program, whose
 //                          caption holds TEXT; "windows: CAPTION" or "windows: none"
@@ -23,9 +26,10 @@
 //   select ID POS          CB_SETCURSEL, then CBN_SELCHANGE to the target
 //   click ID [CODE]        WM_COMMAND (BN_CLICKED or CODE) sent to the target: returns when handled
 //   post ID [CODE]         the same, posted: for commands that open a modal dialog
-//   ready                  waits until the program's window thread takes messages again (a command
-//                          it handles at length, such as writing a report, has ended; a modal
-//                          dialog still open answers at once, so wait for it to be gone first);
+//   ready                  waits until the program's window thread takes messages again and no
+//                          notice is open (a command it handles at length, such as writing a
+//                          report, has ended; any other modal dialog still open answers at once,
+//                          so wait for it to be gone first);
 //                          "ready: N ms" since the last post
 //   wait ID MS TEXT        wait until the text is TEXT; waitnot: until it is not; then "text ID: ..."
 //   sleep MS
@@ -51,6 +55,8 @@ const char* const kExeName = "Tivrel.exe";
 const char* const kSheetCaption = "Tivrel 1.04 (DB v7)";
 const char* const kNoticeCaption = "Tivrel 1.04";
 const int kNoticeThirdLine = 852;
+const int kNoticeSecondButton = 2;
+const int kNoticeTextView = 1014;
 const DWORD kStartTimeoutMs = 20000;
 const DWORD kDialogTimeoutMs = 10000;
 // Cross-process messages go through SendMessageTimeout so that a hung program fails the run
@@ -72,9 +78,13 @@ DWORD lastPost = 0;   // GetTickCount of the last posted command
     std::exit(1);
 }
 
+CRITICAL_SECTION printing;   // the notice watcher prints beside the script's commands
+
 void Print(const std::string& line) {
+    EnterCriticalSection(&printing);
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
+    LeaveCriticalSection(&printing);
 }
 
 std::string ExeDirectory() {
@@ -95,6 +105,14 @@ std::string WindowText(HWND window) {
     char text[4096] = {};
     const LRESULT copied = Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return std::string(text, copied > 0 && copied < static_cast<LRESULT>(sizeof text) ? copied : 0);
+}
+
+// The text Windows keeps for a window of another process, read without a message, so that a
+// window that is going away (or a busy program) never fails the run.
+std::string StoredText(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
 std::string ClassName(HWND window) {
@@ -123,6 +141,8 @@ bool Ended(const Program& started, DWORD milliseconds) {
 
 struct WindowSearch {
     const char* caption;
+    int controlId;   // 0, or a control the window must hold
+    bool shown;      // only a window that is shown already
     HWND found;
 };
 
@@ -130,8 +150,8 @@ BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM lp) {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != program.id || window == sheet || !IsWindowVisible(window) || ClassName(window) != "#32770" ||
-        WindowText(window) != search->caption)
+    if (owner != program.id || window == sheet || (search->shown && !IsWindowVisible(window)) || ClassName(window) != "#32770" ||
+        StoredText(window) != search->caption || (search->controlId != 0 && GetDlgItem(window, search->controlId) == nullptr))
         return TRUE;
     search->found = window;
     return FALSE;
@@ -158,18 +178,41 @@ std::string CaptionContaining(const std::string& text) {
     return search.found;
 }
 
-// A visible dialog-class window of the program with this caption, other than the sheet.
-HWND FindProgramWindow(const char* caption) {
-    WindowSearch search{caption, nullptr};
+// A visible dialog-class window of the program with this caption (and that control, unless 0),
+// other than the sheet.
+HWND FindProgramWindow(const char* caption, int controlId = 0, bool shown = true) {
+    WindowSearch search{caption, controlId, shown, nullptr};
     EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-// Notices for unknown cache descriptors open before the sheet: note line 3, press "Continue".
-void CloseNotices() {
-    while (HWND notice = FindProgramWindow(kNoticeCaption)) {
-        Print("notice: " + WindowText(GetDlgItem(notice, kNoticeThirdLine)));
-        Send(notice, WM_COMMAND, IDOK, 0);
+// A notice is the message dialog with neither its second button (About) nor its text view; the
+// styles tell even before the dialog is shown.
+bool IsNotice(HWND dialog) {
+    const auto shown = [dialog](int id) { return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; };
+    return !shown(kNoticeSecondButton) && !shown(kNoticeTextView);
+}
+
+// A notice the program has opened, shown yet or not.
+bool NoticeOpen() {
+    HWND notice = FindProgramWindow(kNoticeCaption, 0, false);
+    return notice != nullptr && IsNotice(notice);
+}
+
+// Notices for unknown cache descriptors are modal and may open whenever the program probes the
+// processor: note line 3, press "Continue". Posted, so that the watcher never waits on a program
+// that is busy with a command of the script.
+DWORD WINAPI WatchNotices(LPVOID) {
+    for (HWND answered = nullptr;; Sleep(20)) {
+        HWND notice = FindProgramWindow(kNoticeCaption);
+        if (notice == nullptr) answered = nullptr;
+        if (notice == nullptr || notice == answered || !IsNotice(notice)) continue;
+        char line[64] = {};   // a notice that goes away meanwhile leaves it empty
+        SendMessageTimeoutA(GetDlgItem(notice, kNoticeThirdLine), WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line),
+                            SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
+        Print(std::string("notice: ") + line);
+        PostMessageA(notice, WM_COMMAND, IDOK, 0);
+        answered = notice;
     }
 }
 
@@ -180,7 +223,6 @@ void StartSheet(const std::string& exe, const std::string& caption) {
     program = Start(exe);
     for (;;) {
         if ((sheet = FindProgramWindow(caption.c_str())) != nullptr) break;
-        if (caption == kSheetCaption) CloseNotices();
         if (Ended(program, 1)) Stop(exe + " ended before its sheet showed");
         QueryPerformanceCounter(&end);
         if ((end.QuadPart - begin.QuadPart) * 1000 / frequency.QuadPart > kStartTimeoutMs)
@@ -236,6 +278,20 @@ std::string ListViewCell(HWND list, int row, int column) {
     block.Write(0, &item, sizeof item);
     Send(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.base));
     return block.ReadText(item.pszText);
+}
+
+// Across processes the combo box answers its items in UTF-16 whichever form was asked, so they
+// are asked that way and turned back into the program's code page.
+std::string ComboItem(HWND combo, int index) {
+    wchar_t wide[512] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) ||
+        length >= sizeof wide / sizeof wide[0] ||
+        !SendMessageTimeoutW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
+        Stop("no text of combo item " + std::to_string(index));
+    char text[1024] = {};
+    WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
 }
 
 HWND Control(int id) {
@@ -300,9 +356,9 @@ void Run(const std::string& verb, std::istringstream& args) {
         target = reinterpret_cast<HWND>(Send(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     } else if (verb == "sheet") {
         target = sheet;
-    } else if (verb == "dialog" && std::getline(args >> std::ws, rest)) {
+    } else if ((verb == "dialog" || (verb == "dialogwith" && args >> id)) && std::getline(args >> std::ws, rest)) {
         const DWORD start = GetTickCount();
-        while ((target = FindProgramWindow(rest.c_str())) == nullptr) {
+        while ((target = FindProgramWindow(rest.c_str(), verb == "dialog" ? 0 : id)) == nullptr) {
             if (GetTickCount() - start > kDialogTimeoutMs) Stop("no dialog " + rest);
             Sleep(50);
         }
@@ -337,12 +393,7 @@ void Run(const std::string& verb, std::istringstream& args) {
         const int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
         Print("combo " + std::to_string(id) + ": sel=" + std::to_string(Send(combo, CB_GETCURSEL, 0, 0)) +
               " count=" + std::to_string(count));
-        for (int i = 0; i < count; ++i) {
-            char text[512] = {};
-            if (Send(combo, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
-                Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            Print("item " + std::to_string(id) + " " + std::to_string(i) + ": " + text);
-        }
+        for (int i = 0; i < count; ++i) Print("item " + std::to_string(id) + " " + std::to_string(i) + ": " + ComboItem(combo, i));
     } else if (verb == "listview" && args >> id) {
         HWND list = Control(id);
         const int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
@@ -369,8 +420,11 @@ void Run(const std::string& verb, std::istringstream& args) {
     } else if ((verb == "wait" || verb == "waitnot") && args >> id >> number) {
         WaitText(id, number, RestOfLine(args), verb == "wait");
     } else if (verb == "ready") {
-        DWORD_PTR ignored = 0;
-        if (!SendMessageTimeoutA(sheet, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) Stop("the program stays busy");
+        // A notice's own message loop answers too: the command goes on once its notices are answered.
+        for (DWORD_PTR ignored = 0;; Sleep(20)) {
+            if (!SendMessageTimeoutA(sheet, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) Stop("the program stays busy");
+            if (!NoticeOpen()) break;
+        }
         Print("ready: " + std::to_string(GetTickCount() - lastPost) + " ms");
     } else if (verb == "sleep" && args >> number) {
         Sleep(number);
@@ -398,6 +452,8 @@ int main(int argc, char** argv) {
         std::printf("usage: tivrel-ui-driver SCRIPT (commands: see tests/ui/UiDriver.cpp)\n");
         return 2;
     }
+    InitializeCriticalSection(&printing);
+    CreateThread(nullptr, 0, WatchNotices, nullptr, 0, nullptr);
     std::atexit([] {
         if (program.process != nullptr && !Ended(program, 0)) TerminateProcess(program.process, 1);
     });

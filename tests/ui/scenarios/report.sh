@@ -1,9 +1,14 @@
 # "Generate Report": the save dialog, the file written byte for byte from what tivrel-cpuid and
 # the pages show (the uptime apart, which ticks), a name without extension, a report while the
-# cache test runs, Cancel; a volume label with markup in it comes out escaped.
+# cache test runs, Cancel; a volume label with markup in it comes out escaped; an existing file
+# is replaced only after "Yes" to the overwrite prompt ("No" returns to the dialog).
 cpuid_fields
 esc() { sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g' <<<"$1"; }
+# Bytes above 0x7F as the references of their Windows-1252 characters.
+refs() { perl -MEncode -e 'local $/; print encode("ascii", decode("cp1252", <STDIN>), Encode::FB_HTMLCREF)'; }
 printf '<b>&"Lab"' >"$WINEPREFIX/drive_c/.windows-label"
+printf 'keep me\r\n' >"$WORK/kept.htm"
+printf 'replace me' >"$WORK/replaced.htm"
 
 drive <<'EOF_'
 start
@@ -46,6 +51,25 @@ gone 10000
 ready
 tab 8
 wait 1045 15000 Cache Test
+post 1037
+dialog Tivrel 1.04 (DB v7)
+settext 1148 kept.htm
+post 1
+dialogwith 7 Tivrel 1.04 (DB v7)
+click 7
+dialogwith 1148 Tivrel 1.04 (DB v7)
+click 2
+gone 10000
+ready
+tab 8
+post 1037
+dialog Tivrel 1.04 (DB v7)
+settext 1148 replaced.htm
+post 1
+dialogwith 6 Tivrel 1.04 (DB v7)
+click 6
+gone 10000
+ready
 close ok
 EOF_
 rm -f "$WINEPREFIX/drive_c/.windows-label"
@@ -66,7 +90,7 @@ end='</td></tr></table>'
 l1i=$(field l1Instruction) l1d=$(field l1Data) l3=$(field l3)
 ip=$(got 'text 1036')
 [ "$ip" = Unknown ] && ip=""
-expected=$(
+expected=$({
     printf '<b>Tivrel 1.04 System Report</b><br><br>%sProcessor:</td><td><b>%s' "$table" "$(esc "$(field processorText)")"
     row Freq: "$(got_all 'text 1201' | tail -1)"
     row Codename: "$(field codeNameText)"
@@ -97,8 +121,9 @@ expected=$(
                 "$(esc "$name")" "$type" "$(esc "$format")" "$size" "$free" "$serial"
         done
     printf '%s' "$end"
-)
+} | refs)
 uptime_of() { sed -E 's/(Windows Uptime:<\/td><td><b>)[^<]*/\1UPTIME/' "$1"; }
+cache_of() { sed -E 's/(Cache:<b>)[^<]*/\1CACHE/'; }
 check "report1.htm, byte for byte but the uptime" "$expected" "$(uptime_of "$WORK/report1.htm")"
 # Written within the page's first second, the first report's uptime is still empty.
 for report in report1.htm report3.htm; do
@@ -113,4 +138,9 @@ check "report2 holds the same report" "$(uptime_of "$WORK/report1.htm")" "$(upti
 check_true "a report during the cache test holds the entries so far" "Cache:<b> N KB\\N  ...<br>" \
     grep -qE 'Cache:<b> ([0-9]+ KB\\[0-9]+  )+<br>' "$WORK/report3.htm"
 check "Cancel writes nothing" "report1.htm report2 report3.htm" "$(cd "$WORK" && ls report* | paste -sd' ')"
+check "No to the overwrite prompt keeps the file byte for byte" "$(printf 'keep me\r\n' | od -c)" "$(od -c <"$WORK/kept.htm")"
+# Written after the cache test, whose result it carries.
+check "Yes to the overwrite prompt replaces the file with the report" "$(uptime_of "$WORK/report1.htm" | cache_of)" \
+    "$(uptime_of "$WORK/replaced.htm" | cache_of)"
+check "no byte above 0x7F in the report" 0 "$(LC_ALL=C grep -c $'[\x80-\xff]' "$WORK/report1.htm")"
 check_value exit yes

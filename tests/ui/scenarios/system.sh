@@ -48,7 +48,14 @@ check_true "uptime in days, hours, minutes and seconds" "N Dys, N Hrs, N Mns, N 
 for id in 1035 1041; do
     check_true "memory line $id" "N KBytes Available / N KBytes Total" \
         grep -qE '^[0-9]+ KBytes Available / [0-9]+ KBytes Total$' <<<"$(got "text $id")"
+    read -r available _ _ _ total _ <<<"$(got "text $id")"
+    check_true "memory line $id: available at most total" "$available <= $total" test "${available:-1}" -le "${total:-0}"
 done
+# The whole memory of the machine, not a 32-bit count clamped at 2 or 4 GB.
+read -r _ _ _ _ physical _ <<<"$(got 'text 1035')"
+machine=$(awk '/^MemTotal:/ { print $2 }' /proc/meminfo)
+check_true "physical memory total within 1% of MemTotal" "$physical KB within 1% of $machine KB" \
+    test $((100 * (physical > machine ? physical - machine : machine - physical) <= machine)) -eq 1
 check_true "IP address dotted or Unknown" "a dotted address or Unknown" \
     grep -qE '^([0-9]{1,3}\.){3}[0-9]{1,3}$|^Unknown$' <<<"$(got 'text 1036')"
 check "cache test not run yet" "Test Not Executed" "$(got 'text 1040' | head -1)"

@@ -107,6 +107,22 @@ const DumpCase kDumps[] = {
       {"Data TLB", "0 Entries", "4/2 M pages", "Off", ""}, {"Inst TLB", "0 Entries", "4/2 M pages", "Off", ""},
       {"Data TLB", "128 Entries", "4K pages", "2-Way", ""}, {"Inst TLB", "64 Entries", "4K pages", "Off", ""}},
      {{"Combined", "0 KB", "0 Byte Line", "Off", ""}}, {}, 94, 67},
+    // Built dumps of later Transmeta revisions (leaf 0x80860001 EBX above 01030000): the texts
+    // and the class come from the entry two on (128 shows 130's, class 58), or stay the matched
+    // entry's own where that lies past the table (133, class 80).
+    {"transmeta-crusoe-tm5800-built.txt", "GenuineTMx86", 3, 0x00000543, 5, 4, 3, 0, 0x0080893F, 0, 0x0080893F, 1,
+     "Transmeta(tm) Crusoe(tm) Processor TM5800", {64, 64, 512, 0},
+     {{"Data", "64 KB", "32 Byte Line", "16-Way", ""}, {"Instruction", "64 KB", "32 Byte Line", "8-Way", ""},
+      {"Data TLB", "0 Entries", "4/2 M pages", "Off", ""}, {"Inst TLB", "0 Entries", "4/2 M pages", "Off", ""},
+      {"Data TLB", "128 Entries", "4K pages", "4-Way", ""}, {"Inst TLB", "128 Entries", "4K pages", "4-Way", ""}},
+     {{"Combined", "512 KB", "32 Byte Line", "4-Way", ""}}, {}, 128, 58},
+    {"transmeta-efficeon-built.txt", "GenuineTMx86", 3, 0x00000544, 5, 4, 4, 0, 0x0080893F, 0, 0x0080893F, 1,
+     "Transmeta Efficeon(tm) Processor TM8000", {128, 64, 1024, 0},
+     {{"Data", "64 KB", "64 Byte Line", "8-Way", ""}, {"Instruction", "128 KB", "64 Byte Line", "4-Way", ""},
+      {"Data TLB", "8 Entries", "4/2 M pages", "Fully", ""}, {"Inst TLB", "8 Entries", "4/2 M pages", "Fully", ""},
+      {"Data TLB", "0 Entries", "4K pages", "Off", ""}, {"Inst TLB", "0 Entries", "4K pages", "Off", ""}},
+     {{"Combined", "1024 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "512 Entries", "4K pages", "4-Way", ""}},
+     {}, 133, 80},
     // A vendor without a cache path: no extended cache leaf is read.
     {"via-samuel.txt", "CentaurHauls", 6, 0x00000660, 6, 6, 0, 0, 0x008031B5, 0xC1705F8C, 0x808031B5, 1,
      "VIA Samuel", {0, 0, 0, 0}, {}, {}, {}, 0, 0},
@@ -143,7 +159,7 @@ TEST_F(ProbeTest, DumpsOfRealProcessors) {
         EXPECT_EQ(record.extFeaturesEdx, c.extFeaturesEdx);
         EXPECT_EQ(record.brandStringValid, c.brandStringValid);
         EXPECT_STREQ(record.brandString, c.brandString);
-        EXPECT_EQ(record.transmetaShift, 0u);
+        EXPECT_EQ(record.transmetaShift, c.vendorIndex == 3 ? 2u : 0u);
         ExpectGrid(level1Grid, c.level1);
         ExpectGrid(level23Grid, c.level23);
         EXPECT_EQ(cacheTotals.l1Instruction, c.totals.l1Instruction);
@@ -151,9 +167,9 @@ TEST_F(ProbeTest, DumpsOfRealProcessors) {
         EXPECT_EQ(cacheTotals.l2, c.totals.l2);
         EXPECT_EQ(cacheTotals.l3, c.totals.l3);
         EXPECT_EQ(notice.descriptors, c.unknownDescriptors);
-        // Leaf 2 only on the Intel path, the extended cache leaves only on AMD's.
+        // Leaf 2 only on the Intel path, the extended cache leaves only on AMD's and Transmeta's.
         EXPECT_EQ(cpu.Executed(2), c.vendorIndex == 0);
-        EXPECT_EQ(cpu.Executed(0x80000005), c.vendorIndex == 1);
+        EXPECT_EQ(cpu.Executed(0x80000005), c.vendorIndex == 1 || c.vendorIndex == 3);
         // Described as the Main page describes it (worked out by walking the table's rules).
         describeState = {};
         describeState.showingDetected = 1;

@@ -50,7 +50,10 @@ TEST(DriveSurveyTest, ByteSizesAreCutNeverRounded) {
     const struct { uint64_t bytes; const char* text; } cases[] = {
         {0, "None"}, {1000, "1000 bytes"}, {2048, "2048 bytes"}, {2049, "2.00 KB"}, {1457664, "1423 KB"},
         {1048576, "1024.00 KB"}, {1048577, "1024 KB"}, {40000000000ull, "37.25 GB"}, {1ull << 40, "1024.00 GB"},
-        {4ull << 40, "4.00 TB"}, {10240 + 100, "10.09 KB"}, {0xFFFFFFFFFFFFFFFFull, "15.99 TB"},
+        {4ull << 40, "4.00 TB"}, {10240 + 100, "10.09 KB"}, {(1ull << 50) - 1, "1023.99 TB"}, {1ull << 50, "1024.00 TB"},
+        {(1ull << 50) + (1ull << 40), "1025 TB"}, {1ull << 52, "4.00 PB"}, {(1ull << 61) - 1, "2047 PB"},
+        {1ull << 61, "2048 PB"}, {(1ull << 61) + (1ull << 51), "2.00 EB"},
+        {0xFFFFFFFFFFFFFFFEull, "15.99 EB"}, {0xFFFFFFFFFFFFFFFFull, "15.99 EB"},
     };
     for (const auto& c : cases) {
         char text[24];

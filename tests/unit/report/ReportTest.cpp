@@ -95,12 +95,13 @@ std::string SystemAndDrives(const std::string& ip, const std::string& cacheTest)
 
 }  // namespace
 
-// A Pentium 4 with a brand string, six level-1 rows, level 2 and level 3.
+// A Pentium 4 with a brand string, six level-1 rows, level 2 and level 3; bytes above 0x7F as
+// the references of their Windows-1252 characters (micro sign, euro, an unassigned byte, y-umlaut).
 TEST_F(ReportTest, ProcessorWithBrandStringAndL3) {
     Texts("Intel(R) Xeon(TM) <CPU> & more", "Gallatin", "Pentium(R) 4, 15",
-          "130 nm P4 / Xeon / Xeon MP / Celeron / Mobile, 2", "Intel(R) Xeon(TM) Processor MP, 12");
+          "0.13 \xB5m P4 / Xeon / Xeon MP / Celeron / Mobile, 2", "Intel(R) Xeon(TM) Processor MP, 12");
     processorRecord.cpuStepping = 5;
-    std::strcpy(processorRecord.brandString, "  Intel(R) Xeon(TM) <CPU> & more");
+    std::strcpy(processorRecord.brandString, "  Intel(R) Xeon(TM) <CPU> & more \x80\x81\xFF");
     PublishMegahertz(2800);
     cacheTotals = {12, 8, 512, 2048};
     for (int r = 0; r < 6; ++r) Row(level1Grid, "Data, 102", "8 KB", "64 Byte Line", "4-Way", r % 2 ? "Yes" : "No");
@@ -119,10 +120,10 @@ TEST_F(ReportTest, ProcessorWithBrandStringAndL3) {
         "</td></tr><tr><td>VendID:</td><td><b>GenuineIntel"
         "</td></tr><tr><td>Type:</td><td><b>Original OEM Processor, 0"
         "</td></tr><tr><td>Family:</td><td><b>Pentium(R) 4, 15"
-        "</td></tr><tr><td>Model:</td><td><b>130 nm P4 / Xeon / Xeon MP / Celeron / Mobile, 2"
+        "</td></tr><tr><td>Model:</td><td><b>0.13 &#181;m P4 / Xeon / Xeon MP / Celeron / Mobile, 2"
         "</td></tr><tr><td>Stepping:</td><td><b>5"
         "</td></tr><tr><td>Brand ID:</td><td><b>Intel(R) Xeon(TM) Processor MP, 12"
-        "</td></tr><tr><td>Brand String:</td><td><b>  Intel(R) Xeon(TM) &lt;CPU&gt; &amp; more</td></tr></table>"
+        "</td></tr><tr><td>Brand String:</td><td><b>  Intel(R) Xeon(TM) &lt;CPU&gt; &amp; more &#8364;&#129;&#255;</td></tr></table>"
         "<br><b>Cache Summary</b><br><br>" + kTable +
         "L1 Total: <b>20 KB</td><td>L1 Inst: <b>12 KB</td><td>L1 Data: <b>8 KB</td><td>L2: <b>512 KB"
         "</td><td>L3: <b>2048 KB</td></tr></table><br><br><b>Cache Level 1 Details</b><br><br>" + kTable +

@@ -24,9 +24,13 @@ TEST(SystemPageTest, UptimeTexts) {
 
 TEST(SystemPageTest, MemoryAndAddressTexts) {
     FakePageControls page{IDC_SYS_WINDOWS_VERSION, IDC_SYS_PHYSICAL_MEMORY, IDC_SYS_VIRTUAL_MEMORY, IDC_SYS_IP_ADDRESS};
-    InitSystemPage(page, {1023, 0xFFFFFFFF, 2048, 4096});
-    EXPECT_EQ(page[IDC_SYS_PHYSICAL_MEMORY].text, "0 KBytes Available / 4194303 KBytes Total");
-    EXPECT_EQ(page[IDC_SYS_VIRTUAL_MEMORY].text, "2 KBytes Available / 4 KBytes Total");
+    // 64-bit counts: 24 GB of memory, and 2^64 - 1 bytes, whose KB no longer fit 32 bits.
+    InitSystemPage(page, {1023, 24ull << 30, 0xFFFFFFFFFFFFFFFFull, 0x40000000000ull});
+    EXPECT_EQ(page[IDC_SYS_PHYSICAL_MEMORY].text, "0 KBytes Available / 25165824 KBytes Total");
+    EXPECT_EQ(page[IDC_SYS_VIRTUAL_MEMORY].text, "18014398509481983 KBytes Available / 4294967296 KBytes Total");
+    InitSystemPage(page, {2048, 0xFFFFFFFF, 4096, 4096});
+    EXPECT_EQ(page[IDC_SYS_PHYSICAL_MEMORY].text, "2 KBytes Available / 4194303 KBytes Total");
+    EXPECT_STREQ(machineSummary.virtualMemoryText, "4 KBytes Available / 4 KBytes Total");
     EXPECT_STREQ(machineSummary.cacheTestText, "Test Not Executed");
     std::strcpy(machineSummary.ipAddressText, "");
     ShowIpAddress(page, nullptr);
