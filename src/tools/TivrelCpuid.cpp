@@ -141,6 +141,7 @@ void LoadDump(CpuidDump& dump, const char* file) {
     case CpuidDump::LoadResult::kUnreadable: Fail("cannot read CPUID dump ", name);
     case CpuidDump::LoadResult::kNoLeaf: Fail("no CPUID line in ", name);
     case CpuidDump::LoadResult::kTooLarge: Fail("CPUID dump larger than 64 MiB: ", name);
+    case CpuidDump::LoadResult::kMixedFormats: Fail("CPUID dump mixes formats: ", name);
     }
 }
 
