@@ -8,7 +8,7 @@
 
 namespace {
 
-// Longest line worth keeping; the longest valid line ("cpuid -r") is 78 bytes plus blanks, a
+// Longest line worth keeping; the longest valid line ("cpuid -r") is 79 bytes plus blanks, a
 // note of the registers' text makes a "CPUID" line at most 70.
 constexpr size_t kLineCapacity = 128;
 constexpr size_t kChunk = 65536;

@@ -5,6 +5,7 @@
 namespace {
 
 constexpr size_t kSlotCount = 7;
+static_assert(static_cast<size_t>(Slot::kEdx) + 1 == kSlotCount, "one value per slot");
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
