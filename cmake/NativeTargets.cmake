@@ -1,8 +1,10 @@
 # Native build: the command-line tool, the benchmarks, and (with TIVREL_TESTS) the unit tests,
 # one executable per subsystem, and the end-to-end suite that drives the cross-built executable.
-add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp)
+add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp src/tools/FieldWriter.cpp)
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
 install(TARGETS tivrel-cpuid RUNTIME DESTINATION bin)
+install(FILES src/tools/tivrel-cpuid.1 DESTINATION share/man/man1)
+include(cmake/Packaging.cmake)
 
 add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)
 target_link_libraries(bench-frequency PRIVATE tivrel_core)

@@ -31,8 +31,12 @@ set_target_properties(Tivrel PROPERTIES OUTPUT_NAME Tivrel RUNTIME_OUTPUT_DIRECT
 configure_file(resources/ReadMe.htm ${CMAKE_BINARY_DIR}/ReadMe.htm COPYONLY)
 
 # The command-line tool keeps its runtime.
-add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp)
+add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp src/tools/FieldWriter.cpp)
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
 target_link_options(tivrel-cpuid PRIVATE -static -s)
+
+install(TARGETS Tivrel tivrel-cpuid RUNTIME DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/ReadMe.htm DESTINATION .)
+include(cmake/Packaging.cmake)
 
 include(${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cmake OPTIONAL)

@@ -1,32 +1,20 @@
-// Dump replay: "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines, first line of a leaf holds. Plain C
+// Dump replay: the lines of any format DumpFormat.h lists, first line of a leaf holds. Plain C
 // memory and files: the command-line tool links no C++ runtime library.
 #include "cpu/CpuidDump.h"
 
 #include <cstdlib>
 
+#include "cpu/DumpFormat.h"
+
 namespace {
 
-// Longest line worth keeping; a valid line is 51 bytes plus trailing blanks.
+// Longest line worth keeping; the longest valid line ("cpuid -r") is 79 bytes plus blanks, a
+// note of the registers' text makes a "CPUID" line at most 70.
 constexpr size_t kLineCapacity = 128;
 constexpr size_t kChunk = 65536;
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// Reads exactly eight hex digits at text[at]; the caller has checked the length.
-bool ReadHexWord(const char* text, size_t at, uint32_t& value) {
-    value = 0;
-    for (size_t i = 0; i < 8; ++i) {
-        const int digit = HexDigitValue(text[at + i]);
-        if (digit < 0) return false;
-        value = (value << 4) | static_cast<uint32_t>(digit);
-    }
-    return true;
-}
+// Tried in this order on each line; the patterns' first texts keep them apart.
+constexpr const DumpFormat* kFormats[] = {&kCpuidLineFormat, &kCpuidRawFormat, &kRawSaveFormat};
 
 }  // namespace
 
@@ -35,28 +23,28 @@ CpuidDump::~CpuidDump() { std::free(leaves_); }
 void CpuidDump::Clear() {
     count_ = 0;
     nextOrder_ = 0;
+    format_ = nullptr;
+    firstBlockEnded_ = false;
+    mixedFormats_ = false;
 }
 
-// Layout: "CPUID " at 0, leaf at 6, ": " at 14, then four words at 16, 25,
-// 34 and 43 separated by '-'; only blanks or a CR may follow.
-bool CpuidDump::TakeLine(const char* line, size_t length) {
-    static constexpr char kPrefix[] = "CPUID ";
-    static constexpr size_t kWordAt[4] = {16, 25, 34, 43};
-    static constexpr size_t kMinimumLength = 51;
-    if (length < kMinimumLength) return false;
-    for (size_t i = 0; i < sizeof kPrefix - 1; ++i)
-        if (line[i] != kPrefix[i]) return false;
-    if (line[14] != ':' || line[15] != ' ') return false;
-    if (line[24] != '-' || line[33] != '-' || line[42] != '-') return false;
-    for (size_t i = kMinimumLength; i < length; ++i)
-        if (line[i] != ' ' && line[i] != '\t' && line[i] != '\r') return false;
-    uint32_t leaf;
-    uint32_t words[4];
-    if (!ReadHexWord(line, 6, leaf)) return false;
-    for (size_t i = 0; i < 4; ++i)
-        if (!ReadHexWord(line, kWordAt[i], words[i])) return false;
-    Append(leaf, CpuidRegisters{words[0], words[1], words[2], words[3]});
-    return true;
+// The first leaf line decides the format. Only sub-leaf 0 is kept, and only from the first
+// processor's block; a leaf line of another format makes the dump unreadable.
+void CpuidDump::TakeLine(const char* line, size_t length) {
+    for (const DumpFormat* format : kFormats) {
+        DumpLine read;
+        const LineKind kind = ReadDumpLine(*format, line, length, read);
+        if (kind == LineKind::kOther) continue;
+        if (format_ == nullptr && kind == LineKind::kLeaf) format_ = format;
+        if (format != format_) {
+            if (kind == LineKind::kLeaf) mixedFormats_ = true;
+        } else if (kind == LineKind::kNextProcessor) {
+            firstBlockEnded_ = true;
+        } else if (!firstBlockEnded_ && read.subLeaf == 0) {
+            Append(read.leaf, read.regs);
+        }
+        return;
+    }
 }
 
 // Lines past the leaf limit are dropped; the limit counts lines, so it bounds memory whatever
@@ -101,17 +89,22 @@ const CpuidDump::Leaf* CpuidDump::Find(uint32_t leaf) const {
     return low < count_ && leaves_[low].leaf == leaf ? &leaves_[low] : nullptr;
 }
 
-// Splits text into lines; a line too long to be a CPUID line is skipped whole.
-size_t CpuidDump::LoadText(const char* text, size_t length) {
-    size_t taken = 0;
+CpuidDump::LoadResult CpuidDump::Finish() {
+    SortAndKeepFirst();
+    if (mixedFormats_) return LoadResult::kMixedFormats;
+    return count_ != 0 ? LoadResult::kLoaded : LoadResult::kNoLeaf;
+}
+
+// Splits text into lines; a line too long to be a dump line is skipped whole.
+CpuidDump::LoadResult CpuidDump::LoadText(const char* text, size_t length) {
+    Clear();
     for (size_t start = 0; start < length;) {
         size_t end = start;
         while (end < length && text[end] != '\n') ++end;
-        if (end - start <= kLineCapacity && TakeLine(text + start, end - start)) ++taken;
+        if (end - start <= kLineCapacity) TakeLine(text + start, end - start);
         start = end + 1;
     }
-    SortAndKeepFirst();
-    return taken;
+    return Finish();
 }
 
 // Lines are gathered into a bounded buffer; the rest of an overlong line is read and dropped,
@@ -122,7 +115,6 @@ CpuidDump::LoadResult CpuidDump::LoadStream(FILE* stream) {
     char line[kLineCapacity + 1];
     size_t length = 0;
     bool overlong = false;
-    size_t taken = 0;
     size_t total = 0;
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;) {
         total += got;
@@ -130,7 +122,7 @@ CpuidDump::LoadResult CpuidDump::LoadStream(FILE* stream) {
         for (size_t i = 0; i < got; ++i) {
             const char c = chunk[i];
             if (c == '\n') {
-                if (!overlong && TakeLine(line, length)) ++taken;
+                if (!overlong) TakeLine(line, length);
                 length = 0;
                 overlong = false;
             } else if (length < sizeof line) {
@@ -141,9 +133,8 @@ CpuidDump::LoadResult CpuidDump::LoadStream(FILE* stream) {
         }
     }
     if (std::ferror(stream)) return LoadResult::kUnreadable;
-    if (!overlong && TakeLine(line, length)) ++taken;
-    SortAndKeepFirst();
-    return taken != 0 ? LoadResult::kLoaded : LoadResult::kNoLeaf;
+    if (!overlong) TakeLine(line, length);
+    return Finish();
 }
 
 CpuidDump::LoadResult CpuidDump::LoadFile(const char* path) {

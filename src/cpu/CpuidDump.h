@@ -5,25 +5,26 @@
 
 #include "cpu/CpuidSource.h"
 
-// What a dump may hold at most: input beyond the first 64 MiB is refused, and leaves beyond the
-// first 65,536 distinct ones are left out (a real processor lists fewer than a hundred).
+struct DumpFormat;
+
+// What a dump may hold at most: input beyond the first 64 MiB is refused, and leaf lines beyond
+// the first 65,536 are left out (a real processor lists fewer than a hundred leaves).
 constexpr size_t kDumpInputLimit = 64u << 20;
 constexpr size_t kDumpLeafLimit = 65536;
 
 class CpuidDump : public CpuidSource {
 public:
-    enum class LoadResult { kLoaded, kUnreadable, kNoLeaf, kTooLarge };
+    enum class LoadResult { kLoaded, kUnreadable, kNoLeaf, kTooLarge, kMixedFormats };
 
     CpuidDump() = default;
     ~CpuidDump();
     CpuidDump(const CpuidDump&) = delete;
     CpuidDump& operator=(const CpuidDump&) = delete;
 
-    // Replaces the contents with the dump's leaves.
+    // Replaces the contents with the dump's leaves, in any of the formats DumpFormat.h lists.
     LoadResult LoadStream(FILE* stream);
     LoadResult LoadFile(const char* path);
-    // Adds the CPUID lines of text (any bytes); returns how many lines were taken.
-    size_t LoadText(const char* text, size_t length);
+    LoadResult LoadText(const char* text, size_t length);
     void Set(uint32_t leaf, const CpuidRegisters& regs);
     // EFLAGS bits that can be toggled; both bits 18 and 21 unless told otherwise.
     void SetToggleableFlags(uint32_t mask);
@@ -37,8 +38,9 @@ private:
         uint32_t order;   // which line came first
         CpuidRegisters regs;
     };
-    bool TakeLine(const char* line, size_t length);
+    void TakeLine(const char* line, size_t length);
     void Append(uint32_t leaf, const CpuidRegisters& regs);
+    LoadResult Finish();
     void SortAndKeepFirst();
     const Leaf* Find(uint32_t leaf) const;
     void Clear();
@@ -47,5 +49,10 @@ private:
     size_t count_ = 0;
     size_t capacity_ = 0;
     uint32_t nextOrder_ = 0;
+    // What the lines read so far say: the format of the first leaf line, whether the first
+    // processor's block has ended, whether a leaf line of another format came.
+    const DumpFormat* format_ = nullptr;
+    bool firstBlockEnded_ = false;
+    bool mixedFormats_ = false;
     uint32_t toggleableFlags_ = kAlignmentCheckFlag | kIdFlag;
 };

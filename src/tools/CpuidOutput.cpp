@@ -6,6 +6,7 @@
 #include "cpu/VendorTable.h"
 #include "database/DescribeState.h"
 #include "text/TextRoutines.h"
+#include "tools/FieldWriter.h"
 
 namespace {
 
@@ -37,23 +38,16 @@ constexpr FlagName kExtendedFlags[] = {
 };
 // clang-format on
 
-void PrintHex(FILE* out, const char* name, uint32_t value) {
-    char digits[kHexTextSize];
-    HexText(value, digits);
-    std::fprintf(out, "%s: %s\n", name, digits);
+// Leaf 1 EAX: family 15 adds the extended family (bits 20-27); families 6 and 15 put the
+// extended model (bits 16-19) above the model, as the vendors' manuals and operating systems
+// number them.
+uint32_t DisplayFamily(const ProcessorRecord& record) {
+    return record.cpuFamily == 15 ? record.cpuFamily + ((record.signature >> 20) & 0xFF) : record.cpuFamily;
 }
 
-void PrintDecimal(FILE* out, const char* name, uint32_t value) {
-    std::fprintf(out, "%s: %lu\n", name, static_cast<unsigned long>(value));
-}
-
-void PrintGridFields(FILE* out, const char* name, const CacheGrid& grid) {
-    std::fprintf(out, "%s.rowCount: %lu\n", name, static_cast<unsigned long>(grid.rowCount));
-    for (uint32_t r = 0; r < grid.rowCount && r < kCacheGridRows; ++r) {
-        const CacheRow& row = grid.rows[r];
-        std::fprintf(out, "%s[%lu]: %s | %s | %s | %s | %s\n", name, static_cast<unsigned long>(r), row.cells[0],
-                     row.cells[1], row.cells[2], row.cells[3], row.cells[4]);
-    }
+uint32_t DisplayModel(const ProcessorRecord& record) {
+    const bool extended = record.cpuFamily == 6 || record.cpuFamily == 15;
+    return extended ? (((record.signature >> 16) & 0xF) << 4) + record.cpuModel : record.cpuModel;
 }
 
 template <size_t N>
@@ -98,41 +92,47 @@ void PrintRange(FILE* out, CpuidSource& cpu, uint32_t base, uint32_t lastProbed)
 
 }  // namespace
 
-void PrintFields(FILE* out, const UnknownDescriptors& unknown) {
+void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown, uint32_t measuredMhz) {
+    FieldWriter writer = {out, style, true};
+    BeginFields(writer);
     const ProcessorRecord& record = processorRecord;
-    std::fprintf(out, "vendorString: %s\n", record.vendorString);
-    PrintDecimal(out, "vendorIndex", record.vendorIndex);
-    PrintHex(out, "signature", record.signature);
-    PrintDecimal(out, "cpuFamily", record.cpuFamily);
-    PrintDecimal(out, "cpuModel", record.cpuModel);
-    PrintDecimal(out, "cpuStepping", record.cpuStepping);
-    PrintDecimal(out, "cpuType", record.cpuType);
-    PrintDecimal(out, "brandId", record.brandId);
-    PrintHex(out, "featuresEdx", record.featuresEdx);
-    PrintHex(out, "featuresEcx", record.featuresEcx);
-    PrintHex(out, "extFeaturesEdx", record.extFeaturesEdx);
-    PrintDecimal(out, "brandStringValid", record.brandStringValid);
-    std::fprintf(out, "brandString: %s\n", record.brandString);
-    PrintDecimal(out, "transmetaShift", record.transmetaShift);
+    WriteTextField(writer, "vendorString", record.vendorString);
+    WriteNumberField(writer, "vendorIndex", record.vendorIndex);
+    WriteHexField(writer, "signature", record.signature);
+    WriteNumberField(writer, "cpuFamily", record.cpuFamily);
+    WriteNumberField(writer, "cpuModel", record.cpuModel);
+    WriteNumberField(writer, "cpuStepping", record.cpuStepping);
+    WriteNumberField(writer, "displayFamily", DisplayFamily(record));
+    WriteNumberField(writer, "displayModel", DisplayModel(record));
+    WriteNumberField(writer, "cpuType", record.cpuType);
+    WriteNumberField(writer, "brandId", record.brandId);
+    WriteHexField(writer, "featuresEdx", record.featuresEdx);
+    WriteHexField(writer, "featuresEcx", record.featuresEcx);
+    WriteHexField(writer, "extFeaturesEdx", record.extFeaturesEdx);
+    WriteNumberField(writer, "brandStringValid", record.brandStringValid);
+    WriteTextField(writer, "brandString", record.brandString);
+    WriteNumberField(writer, "transmetaShift", record.transmetaShift);
 
-    PrintDecimal(out, "l1Instruction", cacheTotals.l1Instruction);
-    PrintDecimal(out, "l1Data", cacheTotals.l1Data);
-    PrintDecimal(out, "l2", cacheTotals.l2);
-    PrintDecimal(out, "l3", cacheTotals.l3);
-    PrintGridFields(out, "level1Grid", level1Grid);
-    PrintGridFields(out, "level23Grid", level23Grid);
-    for (int i = 0; i < unknown.count; ++i) PrintDecimal(out, "unknownDescriptor", unknown.values[i]);
+    WriteNumberField(writer, "l1Instruction", cacheTotals.l1Instruction);
+    WriteNumberField(writer, "l1Data", cacheTotals.l1Data);
+    WriteNumberField(writer, "l2", cacheTotals.l2);
+    WriteNumberField(writer, "l3", cacheTotals.l3);
+    WriteGridFields(writer, "level1Grid", level1Grid);
+    WriteGridFields(writer, "level23Grid", level23Grid);
+    WriteNumberList(writer, "unknownDescriptor", unknown.values, unknown.count);
 
     const ProcessorDescription& texts = processorDescription;
-    PrintDecimal(out, "matchedEntry", describeState.matchedEntry);
-    PrintDecimal(out, "statsKey", describeState.statsKey);
-    std::fprintf(out, "processorText: %s\n", texts.processorText);
-    std::fprintf(out, "vendorText: %s\n", texts.vendorText);
-    std::fprintf(out, "typeText: %s\n", texts.typeText);
-    std::fprintf(out, "familyText: %s\n", texts.familyText);
-    std::fprintf(out, "modelLineText: %s\n", texts.modelLineText);
-    std::fprintf(out, "codeNameText: %s\n", texts.codeNameText);
-    std::fprintf(out, "brandText: %s\n", texts.brandText);
+    WriteNumberField(writer, "matchedEntry", describeState.matchedEntry);
+    WriteNumberField(writer, "statsKey", describeState.statsKey);
+    WriteTextField(writer, "processorText", texts.processorText);
+    WriteTextField(writer, "vendorText", texts.vendorText);
+    WriteTextField(writer, "typeText", texts.typeText);
+    WriteTextField(writer, "familyText", texts.familyText);
+    WriteTextField(writer, "modelLineText", texts.modelLineText);
+    WriteTextField(writer, "codeNameText", texts.codeNameText);
+    WriteTextField(writer, "brandText", texts.brandText);
+    if (measuredMhz != 0) WriteNumberField(writer, "measuredMhz", measuredMhz);
+    EndFields(writer);
 }
 
 void PrintSummary(FILE* out, uint32_t measuredMhz) {
@@ -142,9 +142,13 @@ void PrintSummary(FILE* out, uint32_t measuredMhz) {
     HexText(record.signature, signature);
     std::fprintf(out, "%-22s %s\n", "Processor:", texts.processorText);
     std::fprintf(out, "%-22s %s (%s)\n", "Vendor:", record.vendorString, VendorAt(record.vendorIndex).shortName);
-    std::fprintf(out, "%-22s %lu / %lu / %lu (signature %s)\n", "Family/model/stepping:",
-                 static_cast<unsigned long>(record.cpuFamily), static_cast<unsigned long>(record.cpuModel),
-                 static_cast<unsigned long>(record.cpuStepping), signature);
+    std::fprintf(out, "%-22s %lu / %lu / %lu (", "Family/model/stepping:", static_cast<unsigned long>(record.cpuFamily),
+                 static_cast<unsigned long>(record.cpuModel), static_cast<unsigned long>(record.cpuStepping));
+    const uint32_t family = DisplayFamily(record);
+    const uint32_t model = DisplayModel(record);
+    if (family != record.cpuFamily || model != record.cpuModel)
+        std::fprintf(out, "family %lu, model %lu; ", static_cast<unsigned long>(family), static_cast<unsigned long>(model));
+    std::fprintf(out, "signature %s)\n", signature);
     std::fprintf(out, "%-22s %s\n", "Type:", texts.typeText);
     std::fprintf(out, "%-22s %s\n", "Code name:", texts.codeNameText);
     if (describeState.matchedEntry != 0) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cpu/CpuidSource.h"
+#include "tools/FieldWriter.h"
 
 // Descriptors the probe met that the descriptor table lacks, in the order met.
 struct UnknownDescriptors {
@@ -13,8 +14,9 @@ struct UnknownDescriptors {
     int count;
 };
 
-// "name: value" lines of the record, the caches and the description.
-void PrintFields(FILE* out, const UnknownDescriptors& unknown);
+// The record, the caches and the description as "name: value" lines or one JSON object;
+// measuredMhz when not 0.
+void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown, uint32_t measuredMhz);
 // The processor, its features, caches and TLBs, for people to read; measuredMhz when not 0.
 void PrintSummary(FILE* out, uint32_t measuredMhz);
 // Every basic and extended leaf up to the maxima the processor reports (at most 256 of each),

@@ -27,49 +27,74 @@ constexpr char kUsage[] =
     "Identify an x86 processor: the running one, or the one a CPUID dump FILE describes.\n"
     "\n"
     "With no option, print a summary for people to read: the processor's name, vendor,\n"
-    "family / model / stepping, type, code name and product line from Tivrel's processor\n"
+    "family / model / stepping (and where they differ, the family and model with the\n"
+    "extended fields folded in), type, code name and product line from Tivrel's processor\n"
     "database (7th edition, December 2004), brand ID and brand string, the feature flags,\n"
     "and the caches and TLBs. Nothing is measured unless --measure is given.\n"
     "\n"
     "Options:\n"
     "  --fields          print one \"name: value\" line per field instead, in a fixed order:\n"
     "                    the processor record (vendorString, vendorIndex, signature, cpuFamily,\n"
-    "                    cpuModel, cpuStepping, cpuType, brandId, featuresEdx, featuresEcx,\n"
-    "                    extFeaturesEdx, brandStringValid, brandString, transmetaShift), the\n"
-    "                    caches (l1Instruction, l1Data, l2, l3 in KB, level1Grid.rowCount and\n"
-    "                    its rows level1Grid[N], the same for level23Grid, unknownDescriptor\n"
-    "                    for each leaf-2 descriptor the table lacks), and the description\n"
-    "                    (matchedEntry, statsKey, processorText, vendorText, typeText,\n"
-    "                    familyText, modelLineText, codeNameText, brandText). Names and\n"
-    "                    values are a stable interface for scripts.\n"
+    "                    cpuModel, cpuStepping, displayFamily, displayModel, cpuType, brandId,\n"
+    "                    featuresEdx, featuresEcx, extFeaturesEdx, brandStringValid,\n"
+    "                    brandString, transmetaShift), the caches (l1Instruction, l1Data, l2,\n"
+    "                    l3 in KB, level1Grid.rowCount and its rows level1Grid[N], the same\n"
+    "                    for level23Grid, unknownDescriptor for each leaf-2 descriptor the\n"
+    "                    table lacks), and the description (matchedEntry, statsKey,\n"
+    "                    processorText, vendorText, typeText, familyText, modelLineText,\n"
+    "                    codeNameText, brandText). Names and values are a stable interface.\n"
+    "  --json            print the same fields as one JSON object (see JSON below)\n"
     "  --measure [SECONDS]\n"
     "                    also measure the clock as Tivrel.exe does: time-stamp-counter ticks\n"
-    "                    across a sleep of SECONDS (default 3, at most 3600). Refused for a\n"
-    "                    dump, and on a processor without a time-stamp counter.\n"
-    "  --dump            write the running processor's leaves in the dump format this tool\n"
-    "                    reads: every basic and extended leaf up to the highest the processor\n"
-    "                    reports (at most 256 of each), and the leaves the probe reads beyond\n"
-    "                    them; save it to identify the processor elsewhere.\n"
+    "                    across a sleep of SECONDS (default 3, at most 3600). Goes with the\n"
+    "                    summary and --json; refused for a dump, and on a processor without\n"
+    "                    a time-stamp counter.\n"
+    "  --dump            write the running processor's leaves as CPUID lines: every basic\n"
+    "                    and extended leaf up to the highest the processor reports (at most\n"
+    "                    256 of each), and the leaves the probe reads beyond them; save it\n"
+    "                    to identify the processor elsewhere.\n"
     "  -h, --help        show this text and exit\n"
     "      --version     show the version and exit\n"
     "\n"
-    "FILE is a CPUID dump, one leaf per line: \"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF\"\n"
-    "(leaf, then EAX-EBX-ECX-EDX in hexadecimal). Other lines are ignored; for a leaf listed\n"
-    "twice the first line holds; a leaf not listed answers zeros. \"-\" reads the dump from\n"
-    "standard input. At most 64 MiB are read (a larger dump is refused) and at most 65,536\n"
-    "leaf lines are kept (later ones are left out); lines longer than 128 bytes are skipped.\n"
-    "Texts are printed as Tivrel's own bytes (Windows-1252; the micro sign is byte B5).\n"
+    "FILE is a CPUID dump; \"-\" reads it from standard input. Its format is told from its\n"
+    "lines (hexadecimal digits in either case):\n"
+    "  CPUID lines       \"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF\" (leaf, then\n"
+    "                    EAX-EBX-ECX-EDX), as --dump writes them; or as the public dump\n"
+    "                    collections do, with a note in brackets after the registers: their\n"
+    "                    text (\"[GenuineIntel]\"), or a sub-leaf (\"[SL 01]\") where a leaf is\n"
+    "                    listed once per sub-leaf\n"
+    "  cpuid -r          \"CPU 0:\", then lines such as \"   0x00000001 0x00: eax=0x0000068a\n"
+    "                    ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff\" (leaf, sub-leaf)\n"
+    "  cpuid_tool --save \"basic_cpuid[1]=0000068a 00000002 00000000 0383fbff\" for leaf 1,\n"
+    "                    \"ext_cpuid[N]=...\" for leaf 80000000 + N (N decimal); a \"Logical\n"
+    "                    CPU #N\" line opens each processor's block\n"
+    "Only sub-leaf 0 counts, and only the first processor's block; for a leaf listed twice\n"
+    "the first line holds. Other lines are ignored; a leaf not listed answers zeros. In\n"
+    "every format at most 64 MiB are read (a larger dump is refused), at most 65,536 leaf\n"
+    "lines are kept (later ones are left out), and lines longer than 128 bytes are skipped.\n"
+    "Texts are printed as Tivrel's own bytes (Windows-1252; the micro sign is byte B5),\n"
+    "except in JSON.\n"
+    "\n"
+    "JSON: one UTF-8 object whose members are the fields of --fields, by the same names and\n"
+    "in the same order. Texts are strings (the micro sign becomes U+00B5); numbers are\n"
+    "numbers, and signature, featuresEdx, featuresEcx and extFeaturesEdx come again as\n"
+    "eight hex digits in a string named with \"Hex\" added (signatureHex, ...).\n"
+    "level1Grid.rowCount and level23Grid.rowCount are numbers, level1Grid and level23Grid\n"
+    "arrays of rows, each an array of five strings; unknownDescriptor is an array of\n"
+    "numbers. With --measure, measuredMhz (a number) comes last.\n"
     "\n"
     "Exit status: 0 on success; 2 for a usage error, or a dump that cannot be read, holds no\n"
-    "CPUID line or is too large, with a one-line message on standard error.\n"
+    "well-formed CPUID line, mixes formats or is too large, with a one-line message on\n"
+    "standard error.\n"
     "\n"
     "Examples:\n"
     "  tivrel-cpuid                          this processor, for people\n"
     "  tivrel-cpuid --measure 5              the same with the clock, measured for 5 seconds\n"
     "  tivrel-cpuid --dump > cpu.txt         save this processor's leaves\n"
-    "  tivrel-cpuid --fields cpu.txt         the saved processor, for scripts\n";
+    "  tivrel-cpuid --fields cpu.txt         the saved processor, for scripts\n"
+    "  cpuid -r | tivrel-cpuid --json -      another tool's dump, as JSON\n";
 
-enum class Output { kSummary, kFields, kDump };
+enum class Output { kSummary, kFields, kJson, kDump };
 
 struct Options {
     Output output = Output::kSummary;
@@ -115,6 +140,8 @@ Options ReadOptions(int argc, char** argv) {
             std::exit(0);
         } else if (std::strcmp(argument, "--fields") == 0) {
             options.output = Output::kFields;
+        } else if (std::strcmp(argument, "--json") == 0) {
+            options.output = Output::kJson;
         } else if (std::strcmp(argument, "--dump") == 0) {
             options.output = Output::kDump;
         } else if (std::strcmp(argument, "--measure") == 0) {
@@ -128,7 +155,8 @@ Options ReadOptions(int argc, char** argv) {
         }
     }
     if (options.output == Output::kDump && options.file != nullptr) UsageError("--dump takes no dump: ", options.file);
-    if (options.measure && options.output != Output::kSummary) UsageError("--measure goes with the summary only", "");
+    if (options.measure && (options.output == Output::kFields || options.output == Output::kDump))
+        UsageError("--measure goes with the summary or --json only", "");
     return options;
 }
 
@@ -141,6 +169,7 @@ void LoadDump(CpuidDump& dump, const char* file) {
     case CpuidDump::LoadResult::kUnreadable: Fail("cannot read CPUID dump ", name);
     case CpuidDump::LoadResult::kNoLeaf: Fail("no CPUID line in ", name);
     case CpuidDump::LoadResult::kTooLarge: Fail("CPUID dump larger than 64 MiB: ", name);
+    case CpuidDump::LoadResult::kMixedFormats: Fail("CPUID dump mixes formats: ", name);
     }
 }
 
@@ -208,7 +237,9 @@ int main(int argc, char** argv) {
     describeState.showingDetected = 1;
     DescribeProcessor(page);
     if (options.output == Output::kFields) {
-        PrintFields(stdout, unknown);
+        PrintFields(stdout, FieldStyle::kLines, unknown, 0);
+    } else if (options.output == Output::kJson) {
+        PrintFields(stdout, FieldStyle::kJson, unknown, megahertz);
     } else {
         PrintSummary(stdout, megahertz);
     }

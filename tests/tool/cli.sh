@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tivrel-cpuid as a command-line tool: help, version, usage errors, standard input, the dump's
-# round trip, quiet closed pipes, --measure, and bad dumps that must end in bounded time with a
-# probe of what is there or a one-line error and status 2. Usage: tests/tool/cli.sh [TOOL]
+# round trip, the other dump formats against their twins, JSON against the fields, the manual
+# page, quiet closed pipes, --measure, and bad dumps that must end in bounded time with a probe
+# of what is there or a one-line error and status 2. Usage: tests/tool/cli.sh [TOOL]
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/../checks.sh"
@@ -50,6 +51,71 @@ check "a closed pipe ends quietly" "" "$(timeout 20 "$tool" --dump 2>&1 >/dev/nu
 if grep -qw tsc /proc/cpuinfo; then
     run --measure 1
     check_true "--measure 1 adds the clock" "Clock: N MHz" grep -qE '^Clock: +[0-9]+ MHz$' "$work/out"
+    run --json --measure 1
+    check_true "--json --measure 1 ends with the clock" "measuredMhz: N" grep -qE '^  "measuredMhz": [0-9]+$' "$work/out"
+fi
+
+# Every dump of another format identifies the processor exactly as its plain twin does; this
+# machine read by the peers as the live fields (when the packages cpuid and cpuidtool are there).
+for other in "$dumps"/*.annotated.txt "$dumps"/*.cpuid-r.txt "$dumps"/*.raw-save.txt; do
+    twin="${other%.*.txt}.txt"
+    check "${other##*/} as ${twin##*/}" "$(timeout 20 "$tool" --fields "$twin")" "$(timeout 20 "$tool" --fields "$other")"
+done
+live=$(timeout 20 "$tool" --fields)
+if command -v cpuid >/dev/null; then check "cpuid -r of this machine" "$live" "$(cpuid -r | timeout 20 "$tool" --fields -)"; fi
+if command -v cpuid_tool >/dev/null && cpuid_tool --save="$work/save.txt" --quiet; then
+    check "cpuid_tool --save of this machine" "$live" "$(timeout 20 "$tool" --fields "$work/save.txt")"
+fi
+while IFS='|' read -r name expected; do
+    check "$name: family and model" "$expected" "$(timeout 20 "$tool" "$dumps/$name.txt" | grep -a '^Family/model')"
+done <<ROWS
+amd-epyc-milan-vm|Family/model/stepping: 15 / 1 / 1 (family 25, model 1; signature 00A00F11)
+amd-athlon-64-processor-3200+|Family/model/stepping: 15 / 15 / 0 (family 15, model 47; signature 00020FF0)
+intel-xeon-000a0671-vm|Family/model/stepping: 6 / 7 / 1 (family 6, model 167; signature 000A0671)
+intel-pentium-4-cpu-2.80ghz|Family/model/stepping: 15 / 2 / 9 (signature 00000F29)
+ROWS
+
+# --json, strictly parsed, holds every field line's name and value, in the same order; also for
+# a brand string of a quote, a backslash, a tab, byte 01, the euro sign (80h) and the micro sign.
+printf 'CPUID %s\n' '00000000: 00000001-756E6547-6C65746E-49656E69' '00000001: 00000F29-00000000-00000000-00000000' \
+    '80000000: 80000004-00000000-00000000-00000000' '80000002: 01095C22-4241B580-00000000-00000000' >"$work/brand.txt"
+if command -v python3 >/dev/null; then
+    for dump in "$dumps"/*.txt "$work/brand.txt" ""; do
+        timeout 20 "$tool" --fields $dump >"$work/fields"
+        timeout 20 "$tool" --json $dump >"$work/json"
+        check "--json ${dump##*/} carries the fields" "" "$(python3 - "$work/fields" "$work/json" <<'PY' 2>&1
+import json, sys
+def strict(pairs):
+    assert len(pairs) == len(dict(pairs)), "a name twice"
+    return dict(pairs)
+def refuse(constant): raise ValueError(constant)
+got = json.loads(open(sys.argv[2], "rb").read().decode("utf-8"), object_pairs_hook=strict, parse_constant=refuse)
+lines = []
+for name, value in got.items():
+    if name.endswith("Hex"):
+        assert got[name[:-3]] == int(value, 16), name
+        lines[-1] = "%s: %s" % (name[:-3], value)
+    elif name.endswith("Grid"):
+        assert all(len(row) == 5 for row in value), name
+        lines += ["%s[%d]: %s" % (name, i, " | ".join(row)) for i, row in enumerate(value)]
+    elif isinstance(value, list):
+        lines += ["%s: %d" % (name, v) for v in value]
+    else:
+        lines.append("%s: %s" % (name, value))
+fields = open(sys.argv[1], "rb").read().decode("cp1252").splitlines()
+assert fields == lines, [(a, b) for a, b in zip(fields, lines) if a != b][:1] or (len(fields), len(lines))
+PY
+)"
+    done
+fi
+
+# The manual page renders without warnings and names every option --help names.
+page="$here/../../src/tools/tivrel-cpuid.1"
+if command -v groff >/dev/null; then
+    check "the manual page renders without warnings" "" "$(groff -man -ww -Tutf8 "$page" 2>&1 >/dev/null)"
+    for option in $(timeout 20 "$tool" --help | grep -oE '^ +(-h, +)?-[-a-z]+' | grep -oE -- '-[-a-z]+'); do
+        check_true "the manual page names $option" "$option in the page" grep -qF -- "${option//-/\\-}" "$page"
+    done
 fi
 
 # Bad dumps: a probe of what is there, or one line on stderr and status 2.
@@ -63,6 +129,13 @@ awk 'BEGIN { for (i = 0; i < 5000; i++) printf "CPUID 00000000: %08X-756E6547-6C
              print "CPUID 00000002: 00000001-00000000-00000000-0000002C" }' >"$work/repeated"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "CPUID %08X: 00000001-00000000-00000000-00000000\n", i }' >"$work/million"
 printf 'CPUID 00000000: FFFFFFFF-756E6547-6C65746E-49656E69\n' >"$work/highest"
+# The peers' formats cut short, padded past 128 bytes, in turn line by line, or each line short
+# of its last word.
+xeon="$dumps/intel-xeon-000a0671-vm"
+head -c 150 "$xeon.cpuid-r.txt" >"$work/truncated"
+sed 's/$/ ................................................................/' "$xeon.cpuid-r.txt" >"$work/overlong"
+paste -d '\n' "$xeon.raw-save.txt" "$xeon.cpuid-r.txt" >"$work/interleaved"
+sed 's/ [0-9a-f]*$//' "$xeon.raw-save.txt" >"$work/malformed"
 while IFS='|' read -r name expected; do
     run --fields "$work/$name"
     if [ "$expected" = probe ]; then
@@ -78,6 +151,10 @@ large|CPUID dump larger than 64 MiB: $work/large
 repeated|probe
 million|probe
 highest|probe
+truncated|probe
+overlong|no CPUID line in $work/overlong
+interleaved|CPUID dump mixes formats: $work/interleaved
+malformed|no CPUID line in $work/malformed
 ROWS
 run --fields /dev/zero
 check "an endless stream: one line, status 2" "2 tivrel-cpuid: CPUID dump larger than 64 MiB: /dev/zero" "$(status) $(cat "$work/err")"

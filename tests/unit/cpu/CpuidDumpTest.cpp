@@ -11,8 +11,9 @@ static bool SameRegisters(const CpuidRegisters& a, const CpuidRegisters& b) {
     return a.eax == b.eax && a.ebx == b.ebx && a.ecx == b.ecx && a.edx == b.edx;
 }
 
+// Each format's leaf line for leaf 1 of a Pentium III, and lines that must not count.
 TEST(CpuidDumpTest, OnlyWellFormedLinesAreTaken) {
-    const struct { const char* line; bool taken; } cases[] = {
+    const struct { const char* line; bool taken; uint32_t leaf = 1; } cases[] = {
         {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF", true},
         {"CPUID 00000001: 0000068a-00000002-00000000-0383fbff", true},
         {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF\r", true},
@@ -27,13 +28,65 @@ TEST(CpuidDumpTest, OnlyWellFormedLinesAreTaken) {
         {"CPUID 00000001: 0000068A-00000002-0000000X-0383FBFF", false},
         {"# CPUID dump of a Pentium III", false},
         {"", false},
+        // Notes after the registers: their text, or the sub-leaf, of which only 0 counts.
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF [GenuineIntel] \r", true},
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF [SL 00]", true},
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF [SL 01]", false},
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF [SL 1]", false},
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF[x]", false},
+        {"CPUID 00000001: 0000068A-00000002-00000000-0383FBFF [x", false},
+        // cpuid -r
+        {"   0x00000001 0x00: eax=0x0000068a ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff", true},
+        {"0x00000001 0x0: eax=0x0000068a ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff", true},
+        {"   0x00000001 0x01: eax=0x0000068a ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff", false},
+        {"   0x00000001 0x00: eax=0x0000068a ebx=0x00000002 ecx=0x00000000", false},
+        {"   0x00000001: eax=0x0000068a ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff", false},
+        // cpuid_tool --save
+        {"basic_cpuid[1]=0000068a 00000002 00000000 0383fbff", true},
+        {"ext_cpuid[1]=0000068a 00000002 00000000 0383fbff", true, 0x80000001},
+        {"basic_cpuid[]=0000068a 00000002 00000000 0383fbff", false},
+        {"basic_cpuid[1]=0000068a 00000002 00000000", false},
+        {"basic_cpuid[123456789]=0000068a 00000002 00000000 0383fbff", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         CpuidDump dump;
-        EXPECT_EQ(dump.LoadText(c.line, std::char_traits<char>::length(c.line)), c.taken ? 1u : 0u);
+        EXPECT_EQ(dump.LoadText(c.line, std::char_traits<char>::length(c.line)),
+                  c.taken ? CpuidDump::LoadResult::kLoaded : CpuidDump::LoadResult::kNoLeaf);
         const CpuidRegisters expected = c.taken ? CpuidRegisters{0x68A, 2, 0, 0x0383FBFF} : CpuidRegisters{0, 0, 0, 0};
-        EXPECT_TRUE(SameRegisters(dump.Execute(1), expected));
+        EXPECT_TRUE(SameRegisters(dump.Execute(c.leaf), expected));
+    }
+}
+
+// Leaf 0's EAX says which line held; a leaf only a later processor lists stays out.
+TEST(CpuidDumpTest, TheFirstProcessorsBlockHoldsAndFormatsDoNotMix) {
+    using Result = CpuidDump::LoadResult;
+    const struct { const char* text; Result result; uint32_t leaf0Eax; } cases[] = {
+        {"CPU 0:\n 0x00000000 0x00: eax=0x00000001 ebx=0x0 ecx=0x0 edx=0x0\n"
+         "   0x00000000 0x00: eax=0x00000001 ebx=0x00000000 ecx=0x00000000 edx=0x00000000\n"
+         "CPU 1:\n   0x00000001 0x00: eax=0x0000068a ebx=0x00000002 ecx=0x00000000 edx=0x0383fbff\n",
+         Result::kLoaded, 1},
+        {"_________________ Logical CPU #0 _________________\nbasic_cpuid[0]=00000002 0 0 0\n"
+         "basic_cpuid[0]=00000002 00000000 00000000 00000000\n"
+         "_________________ Logical CPU #1 _________________\n"
+         "basic_cpuid[1]=0000068a 00000002 00000000 0383fbff\n",
+         Result::kLoaded, 2},
+        {"CPUID 00000004: 00000000-00000000-00000000-00000000 [SL 01]\n"
+         "CPUID 00000000: 00000003-756E6547-6C65746E-49656E69 [GenuineIntel]\n",
+         Result::kLoaded, 3},
+        {"CPUID 00000000: 00000003-756E6547-6C65746E-49656E69\n"
+         "basic_cpuid[1]=0000068a 00000002 00000000 0383fbff\n",
+         Result::kMixedFormats, 3},
+        {"   0x00000000 0x00: eax=0x00000001 ebx=0x00000000 ecx=0x00000000 edx=0x00000000\n"
+         "CPUID 00000001: 0000068A-00000002-00000000-0383FBFF\n",
+         Result::kMixedFormats, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CpuidDump dump;
+        EXPECT_EQ(dump.LoadText(c.text, std::char_traits<char>::length(c.text)), c.result);
+        EXPECT_EQ(dump.Execute(0).eax, c.leaf0Eax);
+        EXPECT_EQ(dump.Execute(1).eax, 0u);
     }
 }
 
@@ -44,7 +97,7 @@ TEST(CpuidDumpTest, FirstLineOfALeafHoldsAndUnlistedLeavesAnswerZeros) {
         "CPUID 80000000: 80000008-11111111-22222222-33333333\n"
         "CPUID 00000002: 665B5001-00000000-00000000-007B7040\n";
     RecordingCpuid dump;
-    EXPECT_EQ(dump.LoadText(text.data(), text.size()), 3u);
+    EXPECT_EQ(dump.LoadText(text.data(), text.size()), CpuidDump::LoadResult::kLoaded);
     EXPECT_TRUE(SameRegisters(dump.Execute(0x80000000), {0x80000004, 0, 0, 0}));
     EXPECT_TRUE(SameRegisters(dump.Execute(2), {0x665B5001, 0, 0, 0x007B7040}));
     EXPECT_TRUE(SameRegisters(dump.Execute(2), {0x665B5001, 0, 0, 0x007B7040}));
@@ -107,7 +160,7 @@ TEST(CpuidDumpTest, TheLeafLimitBoundsMemory) {
         text += line;
     }
     CpuidDump dump;
-    EXPECT_EQ(dump.LoadText(text.data(), text.size()), kDumpLeafLimit + 1000);
+    EXPECT_EQ(dump.LoadText(text.data(), text.size()), CpuidDump::LoadResult::kLoaded);
     EXPECT_EQ(dump.Execute(kDumpLeafLimit - 1).eax, kDumpLeafLimit);
     EXPECT_EQ(dump.Execute(kDumpLeafLimit).eax, 0u);
 }

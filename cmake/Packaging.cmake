@@ -1,0 +1,20 @@
+# The "package" target (CPack), of what the install rules name: from the release build a Debian
+# package of tivrel-cpuid and its manual page under usr/, its dependencies computed by
+# dpkg-shlibdeps; from the cross build a zip of Tivrel.exe, ReadMe.htm and tivrel-cpuid.exe.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Tivrel)
+set(CPACK_PACKAGE_CONTACT "Tivrel maintainers <maintainers@users.noreply.c-seed-e2a5e175.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Identify an x86 processor, the running one or one from a CPUID dump")
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME Tivrel)
+  set(CPACK_SYSTEM_NAME win32)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGE_NAME tivrel-cpuid)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+endif()
+include(CPack)
