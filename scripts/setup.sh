@@ -16,6 +16,9 @@ if [ "${1:-}" != tool ]; then
     have_pkg wine32:i386 || need+=(wine32:i386)
     have_cmd Xvfb || need+=(xvfb)
     have_cmd import || need+=(imagemagick)
+    # The peers whose readings of this machine tivrel-cpuid must equal.
+    have_cmd cpuid || need+=(cpuid)
+    have_cmd cpuid_tool || need+=(cpuidtool)
 fi
 
 if [ ${#need[@]} -eq 0 ]; then

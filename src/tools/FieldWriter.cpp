@@ -2,55 +2,9 @@
 #include "tools/FieldWriter.h"
 
 #include "text/TextRoutines.h"
+#include "text/Windows1252.h"
 
 namespace {
-
-struct CodePointRow {
-    uint8_t byte;
-    uint16_t codePoint;
-};
-
-// clang-format off
-// Windows-1252 bytes 80h-9Fh that stand for characters; the five others (81h, 8Dh, 8Fh, 90h,
-// 9Dh) and every byte from A0h are the code point of the same number, as in Latin-1.
-static constexpr CodePointRow kWindows1252[] = {
-//   byte  code point
-    {0x80, 0x20AC},   // euro sign
-    {0x82, 0x201A},   // single low-9 quotation mark
-    {0x83, 0x0192},   // f with hook
-    {0x84, 0x201E},   // double low-9 quotation mark
-    {0x85, 0x2026},   // horizontal ellipsis
-    {0x86, 0x2020},   // dagger
-    {0x87, 0x2021},   // double dagger
-    {0x88, 0x02C6},   // modifier circumflex
-    {0x89, 0x2030},   // per mille sign
-    {0x8A, 0x0160},   // S with caron
-    {0x8B, 0x2039},   // single left angle quotation mark
-    {0x8C, 0x0152},   // ligature OE
-    {0x8E, 0x017D},   // Z with caron
-    {0x91, 0x2018},   // left single quotation mark
-    {0x92, 0x2019},   // right single quotation mark
-    {0x93, 0x201C},   // left double quotation mark
-    {0x94, 0x201D},   // right double quotation mark
-    {0x95, 0x2022},   // bullet
-    {0x96, 0x2013},   // en dash
-    {0x97, 0x2014},   // em dash
-    {0x98, 0x02DC},   // small tilde
-    {0x99, 0x2122},   // trade mark sign
-    {0x9A, 0x0161},   // s with caron
-    {0x9B, 0x203A},   // single right angle quotation mark
-    {0x9C, 0x0153},   // ligature oe
-    {0x9E, 0x017E},   // z with caron
-    {0x9F, 0x0178},   // Y with diaeresis
-};
-// clang-format on
-static_assert(sizeof kWindows1252 / sizeof kWindows1252[0] == 27, "32 bytes less the five unassigned");
-
-uint32_t Windows1252CodePoint(uint8_t byte) {
-    for (const CodePointRow& row : kWindows1252)
-        if (row.byte == byte) return row.codePoint;
-    return byte;
-}
 
 // A JSON string: quote, backslash and control bytes escaped, everything else in UTF-8.
 void PrintJsonText(FILE* out, const char* text) {
