@@ -7,8 +7,7 @@
 # library calls); anything else the compiler
 # would want from a runtime fails the link. tests/exe/ checks the result.
 enable_language(RC)
-file(GLOB_RECURSE SHELL_SOURCES CONFIGURE_DEPENDS src/*_win32.cpp)
-list(FILTER SHELL_SOURCES EXCLUDE REGEX "/src/tools/")
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
 
 set(TIVREL_I386_FLAGS -march=i386 -mtune=generic -fno-exceptions -fno-rtti -fno-threadsafe-statics
     -fno-asynchronous-unwind-tables -fno-stack-protector -fno-tree-loop-distribute-patterns

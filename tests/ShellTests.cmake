@@ -27,3 +27,7 @@ endforeach()
 # tivrel-cpuid as a command-line tool, the native build's: label "tool".
 add_test(NAME tool_cli COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tool/cli.sh ${CMAKE_BINARY_DIR}/tivrel-cpuid)
 set_tests_properties(tool_cli PROPERTIES LABELS tool TIMEOUT 600)
+
+# The folders of src/ as layers, read from the #include lines: label "layers".
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tests/layers/layers.sh ${CMAKE_SOURCE_DIR}/src)
+set_tests_properties(layers PROPERTIES LABELS layers)

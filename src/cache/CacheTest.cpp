@@ -3,11 +3,11 @@
 
 #include <cstring>
 
-#include "system/MachineSummary.h"
 #include "text/TextRoutines.h"
 #include "text/WideDivide.h"
 
 uint32_t cacheTestRunning;
+char cacheTestText[kCacheTestTextSize];
 std::atomic<uint32_t> cacheBlockSize{0};
 std::atomic<uint32_t> cachePassCount{0};
 
@@ -25,7 +25,7 @@ void BeginCacheTest() {
 
 // Only once the worker runs: a test that could not start leaves the former result, which the
 // page still shows, for the report too.
-void StartCacheTestText() { CopyText(" ", machineSummary.cacheTestText, kCacheTestTextSize); }
+void StartCacheTestText() { CopyText(" ", cacheTestText, kCacheTestTextSize); }
 
 // The product of passes and size is formed in 64 bits: a fast processor sweeps more than 4 GB
 // of small blocks in half a second.
@@ -33,7 +33,7 @@ bool CacheTestTick() {
     const uint32_t size = cacheBlockSize.load(std::memory_order_relaxed);
     const uint64_t bytes = static_cast<uint64_t>(cachePassCount.load(std::memory_order_relaxed)) * size;
     const uint64_t megabytes = DivideWide(bytes, 1000000);
-    char* text = machineSummary.cacheTestText;
+    char* text = cacheTestText;
     AppendUnsigned(size / 1024, text, kCacheTestTextSize);
     AppendText(" KB\\", text, kCacheTestTextSize);
     AppendUnsigned(megabytes > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(megabytes), text, kCacheTestTextSize);

@@ -1,11 +1,17 @@
 // The cache test: a block swept again and again while its size doubles every half second, and
-// the throughput at each size as one line of text (machineSummary.cacheTestText).
+// the throughput at each size as one line of text (cacheTestText).
 #pragma once
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 
 constexpr uint32_t kCacheTestAllocation = 5000000;   // zero-filled bytes
 constexpr uint32_t kCacheTestOffset = 10;           // the block starts this far into them
+constexpr size_t kCacheTestTextSize = 1000;
+
+// The last test's result as the system page shows it and the report prints it (user-interface
+// thread only).
+extern char cacheTestText[kCacheTestTextSize];
 
 // 1 while a test runs (user-interface thread only).
 extern uint32_t cacheTestRunning;

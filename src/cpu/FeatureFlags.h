@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/PageControls.h"
+#include "ui/PageControls.h"
 
 // Disables control base + n for every clear bit n of word the page has; never enables.
 void DisableAbsentFeatures(PageControls& page, int base, uint32_t word);

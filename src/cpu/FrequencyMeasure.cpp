@@ -2,6 +2,7 @@
 #include "cpu/FrequencyMeasure.h"
 
 #include "cpu/FrequencyResult.h"
+#include "cpu/MeasuringSettings.h"
 #include "text/TextRoutines.h"
 #include "text/WideDivide.h"
 

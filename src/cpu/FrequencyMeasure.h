@@ -2,8 +2,6 @@
 #pragma once
 #include <cstdint>
 
-#include "app/SettingsBlock.h"   // BoundMeasuringSeconds: the same bounds as the settings file
-
 // Not deleted through this interface (see PageControls).
 class FrequencyClock {
 public:

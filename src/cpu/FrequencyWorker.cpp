@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "app/Settings.h"
+#include "cpu/MeasuringSettings.h"
 
 namespace {
 

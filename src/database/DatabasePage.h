@@ -1,7 +1,7 @@
 // The database page's lists and commands, apart from its window: what it writes into the
 // processor record and the description state, and what it shows.
 #pragma once
-#include "app/PageControls.h"
+#include "ui/PageControls.h"
 
 // Fills the family list for the record's vendor and selects the record's family.
 void FillFamilyList(PageControls& page);

@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "app/PageControls.h"
 #include "database/DescribeState.h"
+#include "ui/PageControls.h"
 
 // Matches processorRecord (or resolves a browse request) and fills whichever of the Main and
 // database pages' controls the page has, processorDescription and describeState.

@@ -1,6 +1,7 @@
 // The report's fragments, in their order.
 #include "report/Report.h"
 
+#include "cache/CacheTest.h"
 #include "cpu/FrequencyResult.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DescribeState.h"
@@ -189,7 +190,7 @@ void WriteReportBody(TextSink& output, DriveQueries& drives) {
     file.WriteText(kTableEnd);
     WriteSystem(file);
     file.WriteText("<br><br><b>System Tests</b><br><br>Cache:<b>");
-    file.WriteText(machineSummary.cacheTestText);
+    file.WriteText(cacheTestText);
     file.WriteText("<br><br><b>Drives</b><br><br>");
     file.WriteText(kTableStart);
     file.WriteText("Name</td><td>Type</td><td>Format</td><td>Size</td><td>Free</td><td>Serial</td></tr><tr><td>");

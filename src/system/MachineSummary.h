@@ -4,17 +4,15 @@
 #include <cstdint>
 
 constexpr size_t kSummaryTextSize = 128;
-constexpr size_t kCacheTestTextSize = 1000;
 
 struct MachineSummary {
     char uptimeText[kSummaryTextSize];
     char physicalMemoryText[kSummaryTextSize];
     char virtualMemoryText[kSummaryTextSize];
     char ipAddressText[kSummaryTextSize];       // written only when the lookup succeeds
-    char cacheTestText[kCacheTestTextSize];
 };
 
-// Written by the system page and the cache test on the user-interface thread; empty at start-up.
+// Written by the system page on the user-interface thread; empty at start-up.
 extern MachineSummary machineSummary;
 
 // "1 Dys, 1 Hrs, 1 Mns, 1 Scs": the non-zero components, "" for 0 seconds.

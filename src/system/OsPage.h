@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/PageControls.h"
+#include "ui/PageControls.h"
 
 // The position selected in the list: 0 stands for this computer, p for row p.
 extern uint32_t osPageSelection;

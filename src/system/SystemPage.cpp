@@ -1,8 +1,8 @@
 // The system page's texts and the settings it applies.
 #include "system/SystemPage.h"
 
-#include "app/Settings.h"
 #include "cache/CacheTest.h"
+#include "cpu/MeasuringSettings.h"
 #include "resource.h"
 #include "system/MachineSummary.h"
 #include "system/WindowsVersion.h"
@@ -11,7 +11,7 @@
 void InitSystemPage(PageControls& page, const MemoryFigures& memory) {
     MachineSummary& summary = machineSummary;
     cacheTestRunning = 0;
-    CopyText("Test Not Executed", summary.cacheTestText, kCacheTestTextSize);
+    CopyText("Test Not Executed", cacheTestText, kCacheTestTextSize);
     page.SetText(IDC_SYS_WINDOWS_VERSION, osIdentity.description);
     FormatMemoryText(memory.availablePhysical, memory.totalPhysical, summary.physicalMemoryText, kSummaryTextSize);
     page.SetText(IDC_SYS_PHYSICAL_MEMORY, summary.physicalMemoryText);

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/PageControls.h"
+#include "ui/PageControls.h"
 
 // The byte counts of the platform's memory status: 64-bit where the platform has them, so that
 // memory above 4 GB is counted.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #if defined(_WIN32)
-#include <windows.h>
+#include <unistd.h>
 #else
 #include <time.h>
 #endif
@@ -12,10 +12,11 @@
 #include "cpu/CpuidDump.h"
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyWorker.h"
+#include "cpu/MeasuringSettings.h"
 #include "cpu/NativeCpuid.h"
-#include "cpu/ProbeProcessor.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DescribeProcessor.h"
+#include "probe/ProbeProcessor.h"
 #include "tools/CpuidOutput.h"
 #include "version.h"
 
@@ -178,7 +179,11 @@ public:
     uint64_t ReadTimeStamp() override { return __builtin_ia32_rdtsc(); }
     void SleepMilliseconds(uint32_t milliseconds) override {
 #if defined(_WIN32)
-        Sleep(milliseconds);
+        // The runtime's usleep is the system's millisecond sleep; it takes less than a second.
+        for (uint32_t step; milliseconds > 0; milliseconds -= step) {
+            step = milliseconds < 500 ? milliseconds : 500;
+            usleep(step * 1000);
+        }
 #else
         timespec pause = {static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
         while (nanosleep(&pause, &pause) != 0) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PageControls.h"
+#include "ui/PageControls.h"
 
 struct FakeControl {
     std::string text;

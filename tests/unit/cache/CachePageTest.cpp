@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "FakePageControls.h"
 #include "cache/CachePage.h"
 #include "cache/ExtendedLeafDecoding.h"
 #include "cache/GridExpectations.h"
+#include "FakePageControls.h"
 
 static std::vector<int> CellIds() {
     std::vector<int> ids;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FakePageControls.h"
 #include "cpu/FeatureFlags.h"
+#include "FakePageControls.h"
 
 // The labels of "Flags A": leaf 1 EDX bits 0-31 except 10 and 20.
 static std::vector<int> FlagsAIds() {

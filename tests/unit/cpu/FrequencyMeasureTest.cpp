@@ -8,6 +8,7 @@
 
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
+#include "cpu/MeasuringSettings.h"
 #include "text/WideDivide.h"
 
 // The executable divides 64-bit values without a runtime helper: compare with the host's '/'.

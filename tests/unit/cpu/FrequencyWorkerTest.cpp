@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/Settings.h"
 #include "cpu/FrequencyWorker.h"
+#include "cpu/MeasuringSettings.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <random>
 #include <string>
 
-#include "cpu/CpuidDump.h"
-#include "cpu/ProbeProcessor.h"
 #include "cache/RecordingNotice.h"
+#include "cpu/CpuidDump.h"
 #include "database/DescribeFixture.h"
+#include "probe/ProbeProcessor.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "FakePageControls.h"
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DatabasePage.h"
 #include "database/DatabaseTables.h"
 #include "database/DescribeProcessor.h"
+#include "FakePageControls.h"
 #include "resource.h"
 
 class DescribeTest : public ::testing::Test {

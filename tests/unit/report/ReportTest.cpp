@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cache/CacheGrid.h"
+#include "cache/CacheTest.h"
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
 #include "cpu/ProcessorRecord.h"
@@ -65,7 +66,7 @@ protected:
         std::strcpy(machineSummary.uptimeText, "1 Hrs, 5 Scs");
         std::strcpy(machineSummary.physicalMemoryText, "1 KBytes Available / 2 KBytes Total");
         std::strcpy(machineSummary.virtualMemoryText, "3 KBytes Available / 4 KBytes Total");
-        std::strcpy(machineSummary.cacheTestText, "Test Not Executed");
+        std::strcpy(cacheTestText, "Test Not Executed");
     }
     std::string Report() {
         StringSink sink;
@@ -142,7 +143,7 @@ TEST_F(ReportTest, ProcessorWithoutBrandStringOrCaches) {
     ResetFrequencyResult();
     MarkEmptyGrid(level1Grid);
     MarkEmptyGrid(level23Grid);
-    std::strcpy(machineSummary.cacheTestText, " 1 KB\\7764  2 KB\\8429  ");
+    std::strcpy(cacheTestText, " 1 KB\\7764  2 KB\\8429  ");
     const std::string expected =
         std::string("<b>Tivrel 1.04 System Report</b><br><br>") + kTable +
         "Processor:</td><td><b>Unknown New Processor"

@@ -3,8 +3,9 @@
 
 #include <cstring>
 
+#include "cache/CacheTest.h"
+#include "cpu/MeasuringSettings.h"
 #include "FakePageControls.h"
-#include "app/Settings.h"
 #include "resource.h"
 #include "system/MachineSummary.h"
 #include "system/SystemPage.h"
@@ -31,7 +32,7 @@ TEST(SystemPageTest, MemoryAndAddressTexts) {
     InitSystemPage(page, {2048, 0xFFFFFFFF, 4096, 4096});
     EXPECT_EQ(page[IDC_SYS_PHYSICAL_MEMORY].text, "2 KBytes Available / 4194303 KBytes Total");
     EXPECT_STREQ(machineSummary.virtualMemoryText, "4 KBytes Available / 4 KBytes Total");
-    EXPECT_STREQ(machineSummary.cacheTestText, "Test Not Executed");
+    EXPECT_STREQ(cacheTestText, "Test Not Executed");
     std::strcpy(machineSummary.ipAddressText, "");
     ShowIpAddress(page, nullptr);
     EXPECT_EQ(page[IDC_SYS_IP_ADDRESS].text, "Unknown");

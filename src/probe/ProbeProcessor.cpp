@@ -1,0 +1,119 @@
+// The CPUID probe: processor class, vendor, signature, features, caches, brand string.
+#include "probe/ProbeProcessor.h"
+
+#include "cache/CacheGrid.h"
+#include "cache/DecodeDescriptor.h"
+#include "cache/ExtendedLeafDecoding.h"
+#include "cpu/ProcessorRecord.h"
+#include "cpu/VendorTable.h"
+
+static constexpr uint32_t kHyperThreadingBit = 1u << 28;   // leaf 1 EDX
+static constexpr uint32_t kTransmetaRevisionWithShift = 0x01030000;
+
+// Four bytes of a register in memory (little-endian) order.
+static void StoreRegisterBytes(uint32_t value, char* out) {
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Leaf 2: the first call's EAX bits 0-3 give the number of passes; its
+// registers are not decoded. A pass whose EAX low byte is 0 is skipped whole;
+// otherwise that byte (the pass count, not a descriptor) is cleared and all
+// four registers are decoded byte by byte, bit 31 unexamined.
+static void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
+    if ((cpu.Execute(0).eax & 0xFF) <= 1) return;
+    ResetCacheResults();
+    const uint32_t passes = cpu.Execute(2).eax & 0xF;
+    for (uint32_t pass = 0; pass < passes; ++pass) {
+        const CpuidRegisters regs = cpu.Execute(2);
+        if ((regs.eax & 0xFF) == 0) continue;
+        DecodeDescriptorRegister(regs.eax & 0xFFFFFF00, notice);
+        DecodeDescriptorRegister(regs.ebx, notice);
+        DecodeDescriptorRegister(regs.ecx, notice);
+        DecodeDescriptorRegister(regs.edx, notice);
+    }
+}
+
+// AMD and Transmeta: leaves 0x80000005 and 0x80000006 are executed without
+// asking for the highest extended leaf; EDX of 0x80000006 (level 3) is unread.
+static void DescribeExtendedLeafCaches(CpuidSource& cpu) {
+    const CpuidRegisters level1 = cpu.Execute(0x80000005);
+    DecodeL1Cache(1, level1.ecx);
+    DecodeL1Cache(2, level1.edx);
+    DecodeL1Tlb(1, level1.eax);
+    DecodeL1Tlb(2, level1.ebx);
+    const CpuidRegisters level2 = cpu.Execute(0x80000006);
+    DecodeL2Cache(level2.ecx);
+    DecodeL2Tlb(1, level2.eax);
+    DecodeL2Tlb(2, level2.ebx);
+}
+
+void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
+    ProcessorRecord& record = processorRecord;
+    record.transmetaShift = 0;
+
+    // EFLAGS bit 18 (AC) is fixed on a 386; bit 21 (ID) is fixed on a 486
+    // without CPUID. Both early stops leave every other field as it was.
+    if (!cpu.CanToggleFlag(kAlignmentCheckFlag)) {
+        record.cpuType = 3;
+        return;
+    }
+    record.cpuType = 4;
+    if (!cpu.CanToggleFlag(kIdFlag)) return;
+
+    // Leaf 0: vendor string from EBX, EDX, ECX.
+    const CpuidRegisters leaf0 = cpu.Execute(0);
+    StoreRegisterBytes(leaf0.ebx, record.vendorString);
+    StoreRegisterBytes(leaf0.edx, record.vendorString + 4);
+    StoreRegisterBytes(leaf0.ecx, record.vendorString + 8);
+    record.vendorString[kVendorStringLength] = '\0';
+    record.vendorIndex = FindVendorIndex(record.vendorString);
+
+    // Leaf 1: signature fields from EAX (extended family and model unused),
+    // brand ID from EBX bits 0-7.
+    const CpuidRegisters leaf1 = cpu.Execute(1);
+    record.signature = leaf1.eax;
+    record.leaf1Ebx = leaf1.ebx;
+    record.featuresEcx = leaf1.ecx;
+    record.featuresEdx = leaf1.edx;
+    record.cpuFamily = (leaf1.eax >> 8) & 0xF;
+    record.cpuStepping = leaf1.eax & 0xF;
+    record.cpuModel = (leaf1.eax >> 4) & 0xF;
+    record.cpuType = (leaf1.eax >> 12) & 0x7;
+    record.brandId = leaf1.ebx & 0xFF;
+
+    ResetCacheResults();
+    if (record.vendorIndex == kVendorIntel) {
+        DescribeLeaf2Caches(cpu, notice);
+    } else if (record.vendorIndex == kVendorAmd || record.vendorIndex == kVendorTransmeta) {
+        DescribeExtendedLeafCaches(cpu);
+    }
+    MarkEmptyGrid(level1Grid);
+    MarkEmptyGrid(level23Grid);
+
+    // Any extended leaf at all means the brand string is there; the highest
+    // extended leaf is not compared with 0x80000004.
+    if (cpu.Execute(0x80000000).eax > 0x80000000) {
+        record.brandStringValid = 1;
+        for (uint32_t part = 0; part < 3; ++part) {
+            const CpuidRegisters regs = cpu.Execute(0x80000002 + part);
+            char* out = record.brandString + 16 * part;
+            StoreRegisterBytes(regs.eax, out);
+            StoreRegisterBytes(regs.ebx, out + 4);
+            StoreRegisterBytes(regs.ecx, out + 8);
+            StoreRegisterBytes(regs.edx, out + 12);
+        }
+        record.brandString[kBrandStringLength] = '\0';
+        record.extFeaturesEdx = cpu.Execute(0x80000001).edx;
+    }
+
+    // Transmeta hardware revision, leaf 0x80860001 EBX: later revisions sit
+    // two rows further down the processor table.
+    if (record.vendorIndex == kVendorTransmeta &&
+        cpu.Execute(0x80860001).ebx > kTransmetaRevisionWithShift)
+        record.transmetaShift = 2;
+
+    // Leaf 1 EBX bits 16-23: logical processors. Fewer than two means
+    // hyper-threading is not in use whatever leaf 1 EDX bit 28 says.
+    if (record.vendorIndex == kVendorIntel && ((record.leaf1Ebx >> 16) & 0xFF) < 2)
+        record.featuresEdx &= ~kHyperThreadingBit;
+}
