@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tivrel.exe runs on a 386 with Windows 95 OSR2: its code holds no instruction a 386 with a
 # 387 lacks, but for the one CPUID and the one RDTSC behind their checks (the ID flag, the
-# time-stamp-counter bit); it imports only functions of windows95-imports.txt, has no TLS
+# time-stamp-counter bit); it imports only functions of tests/data/windows95-imports.txt, has no TLS
 # directory, asks for subsystem 4.0, and links no static constructor (the linker map shows the
 # constructor list empty). Usage: tests/exe/i386.sh [Tivrel.exe] (the map beside it).
 set -uo pipefail
@@ -28,7 +28,7 @@ imports=$(awk '/DLL Name:/ { dll = toupper($3); next }
     dll != "" && /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll, $3 } /^$/ { dll = "" }' <<<"$headers")
 check_true "imports read" "import entries" test -n "$imports"
 check "imports outside windows95-imports.txt" "" \
-    "$(grep -vxF -f <(grep -v '^#' "$here/windows95-imports.txt") <<<"$imports" | paste -sd',')"
+    "$(grep -vxF -f <(grep -v '^#' "$here/../data/windows95-imports.txt") <<<"$imports" | paste -sd',')"
 check "subsystem version" "4 0" "$(awk '/MajorSubsystemVersion/ { a = $2 } /MinorSubsystemVersion/ { b = $2 } END { print a, b }' <<<"$headers")"
 check "TLS directory" "00000000 00000000" "$(awk '/Thread Storage Directory/ { print $3, $4 }' <<<"$headers")"
 check "static constructors linked" "" \

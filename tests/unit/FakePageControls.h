@@ -2,7 +2,6 @@
 #pragma once
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,56 +10,41 @@
 
 struct FakeControl {
     std::string text;
-    bool enabled = true;
-    bool visible = true;
+    bool enabled = true, visible = true;
     int selection = -1;
     std::vector<std::string> items;
 };
 
 class FakePageControls : public PageControls {
 public:
-    FakePageControls(std::initializer_list<int> ids) {
-        for (int id : ids) controls[id] = {};
-    }
-    explicit FakePageControls(const std::vector<int>& ids) {
-        for (int id : ids) controls[id] = {};
-    }
+    FakePageControls(std::initializer_list<int> ids) : FakePageControls(std::vector<int>(ids)) {}
+    explicit FakePageControls(const std::vector<int>& ids) { for (int id : ids) controls[id] = {}; }
     bool HasControl(int id) const override { return controls.count(id) != 0; }
-    void SetText(int id, const char* text) override {
-        if (HasControl(id)) controls[id].text = text;
-    }
-    void SetEnabled(int id, bool enabled) override {
-        if (HasControl(id)) controls[id].enabled = enabled;
-    }
-    void SetVisible(int id, bool visible) override {
-        if (HasControl(id)) controls[id].visible = visible;
-    }
+    void SetText(int id, const char* text) override { Edit(id).text = text; }
+    void SetEnabled(int id, bool enabled) override { Edit(id).enabled = enabled; }
+    void SetVisible(int id, bool visible) override { Edit(id).visible = visible; }
     // As a combo box: a position outside the list selects nothing.
     void SetSelection(int id, int position) override {
-        if (!HasControl(id)) return;
-        FakeControl& control = controls[id];
+        FakeControl& control = Edit(id);
         control.selection = position >= 0 && static_cast<size_t>(position) < control.items.size() ? position : -1;
     }
     void InsertItem(int id, int position, const char* text) override {
-        if (!HasControl(id)) return;
-        std::vector<std::string>& items = controls[id].items;
+        std::vector<std::string>& items = Edit(id).items;
         items.insert(items.begin() + std::min<size_t>(position, items.size()), text);
     }
-    void ClearItems(int id) override {
-        if (HasControl(id)) controls[id].items.clear();
-    }
+    void ClearItems(int id) override { Edit(id).items.clear(); }
     void GetText(int id, char* output, size_t capacity) const override {
         if (capacity == 0) return;
-        auto it = controls.find(id);
-        std::string text = it == controls.end() ? "" : it->second.text;
-        std::strncpy(output, text.c_str(), capacity - 1);
+        std::strncpy(output, HasControl(id) ? controls.at(id).text.c_str() : "", capacity - 1);
         output[capacity - 1] = '\0';
     }
-    int GetSelection(int id) const override {
-        auto it = controls.find(id);
-        return it == controls.end() ? -1 : it->second.selection;
-    }
+    int GetSelection(int id) const override { return HasControl(id) ? controls.at(id).selection : -1; }
     const FakeControl& operator[](int id) const { return controls.at(id); }
 
     std::map<int, FakeControl> controls;
+
+private:
+    // Calls for an id the page lacks change nothing: they land in a scratch control.
+    FakeControl& Edit(int id) { return HasControl(id) ? controls[id] : (scratch = FakeControl{}); }
+    FakeControl scratch;
 };

@@ -1,15 +1,26 @@
-// Clock arithmetic, one measuring pass on a fake counter, and frequencyText handover.
+// Clock arithmetic, one measuring pass on a fake counter, frequencyText handover, and the
+// frequency worker's claim.
 #include <atomic>
-#include <cstring>
+#include <chrono>
 #include <random>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
+#include "cpu/FrequencyWorker.h"
 #include "cpu/MeasuringSettings.h"
 #include "text/WideDivide.h"
+
+// frequencyText as a reader with a buffer of cap bytes sees it.
+static std::string ReadText(size_t cap = 300) {
+    char text[300];
+    ReadFrequencyText(text, cap);
+    return text;
+}
 
 // The executable divides 64-bit values without a runtime helper: compare with the host's '/'.
 TEST(FrequencyMeasureTest, WideDivisionMatchesTheHost) {
@@ -29,10 +40,7 @@ TEST(FrequencyMeasureTest, WideDivisionMatchesTheHost) {
 TEST(FrequencyMeasureTest, MegahertzIsTicksPerMicrosecondTruncated) {
     const struct { uint64_t ticks; uint32_t seconds, megahertz; } cases[] = {
         {2999999999ull, 3, 999},            // the fraction is dropped
-        {3000000000ull, 3, 1000},
-        {0, 3, 0},
-        {999999, 1, 0},
-        {8400000000ull, 3, 2800},
+        {3000000000ull, 3, 1000}, {0, 3, 0}, {999999, 1, 0}, {8400000000ull, 3, 2800},
         {12000000000ull, 3600, 3},           // 12e9 / 3.6e9
         {3000000000ull, 0, 1000},            // 0 s measures as the default 3 s
         {12000000000ull, 5000, 3},           // above the longest measuring time
@@ -47,6 +55,7 @@ TEST(FrequencyMeasureTest, MegahertzIsTicksPerMicrosecondTruncated) {
     }
 }
 
+// Starts just below the wrap, which every pass then crosses.
 class FakeClock : public FrequencyClock {
 public:
     uint64_t ReadTimeStamp() override { return now; }
@@ -54,80 +63,54 @@ public:
         slept = milliseconds;
         now += ticksPerSleep;
     }
-    uint64_t now = 0xFFFFFFFF00000000ull;   // wraps during the sleep
+    uint64_t now = 0xFFFFFFFFFFFFFF00ull;
     uint64_t ticksPerSleep = 0;
     uint32_t slept = 0;
 };
 
-TEST(FrequencyMeasureTest, PassSleepsTheSecondsAndPublishesTheResult) {
-    ResetFrequencyResult();
-    FakeClock clock;
-    clock.ticksPerSleep = 2999999999ull;
-    clock.now = 0xFFFFFFFFFFFFFF00ull;
-    EXPECT_EQ(MeasureFrequencyPass(clock, 3), 999u);
-    EXPECT_EQ(clock.slept, 3000u);
-    EXPECT_EQ(measuredMhz.load(), 999u);
-    char text[kFrequencyTextSize];
-    ReadFrequencyText(text, sizeof text);
-    EXPECT_STREQ(text, "999 MHz");
-
-    clock.ticksPerSleep = 5000000000ull;
-    EXPECT_EQ(MeasureFrequencyPass(clock, 0), 1666u);
-    EXPECT_EQ(clock.slept, 3000u);
-    clock.ticksPerSleep = 3600000000ull;
-    EXPECT_EQ(MeasureFrequencyPass(clock, 100000), 1u);
-    EXPECT_EQ(clock.slept, kMaxMeasuringSeconds * 1000);
-}
-
-// A counter that went backwards, one far too fast, or one standing still: the pass
-// changes nothing and reports 0; the last good value stays shown.
-TEST(FrequencyMeasureTest, ImplausibleCountsAreDiscarded) {
-    ResetFrequencyResult();
-    PublishMegahertz(2596);
-    measuredMhz = 2596;
-    const uint64_t ticks[] = {0xFFFFFFFFFFFFFFFFull - 1000, 300003000000ull, 0, 2999999};
-    for (uint64_t perSleep : ticks) {
-        SCOPED_TRACE(perSleep);
+// A pass sleeps the bounded seconds and publishes what the counter says. A counter that went
+// backwards, one far too fast, or one standing still gives 0 and changes nothing: the last good
+// value stays shown.
+TEST(FrequencyMeasureTest, PassPublishesPlausibleCountsAndDiscardsTheRest) {
+    const struct { uint64_t ticksPerSleep; uint32_t seconds, megahertz, sleptMs; } cases[] = {
+        {2999999999ull, 3, 999, 3000},
+        {5000000000ull, 0, 1666, 3000},
+        {3600000000ull, 100000, 1, kMaxMeasuringSeconds * 1000},
+        {300000000000ull, 3, kMostPlausibleMegahertz, 3000},   // exactly 100,000 MHz still counts
+        {0xFFFFFFFFFFFFFFFFull - 1000, 3, 0, 3000}, {300003000000ull, 3, 0, 3000},   // backwards, too fast
+        {0, 3, 0, 3000}, {2999999, 3, 0, 3000},                                       // standing, below 1 MHz
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ticksPerSleep);
+        PublishMegahertz(2596);
+        measuredMhz = 2596;
         FakeClock clock;
-        clock.ticksPerSleep = perSleep;
-        EXPECT_EQ(MeasureFrequencyPass(clock, 3), 0u);
-        EXPECT_EQ(measuredMhz.load(), 2596u);
-        char text[kFrequencyTextSize];
-        ReadFrequencyText(text, sizeof text);
-        EXPECT_STREQ(text, "2596 MHz");
+        clock.ticksPerSleep = c.ticksPerSleep;
+        EXPECT_EQ(MeasureFrequencyPass(clock, c.seconds), c.megahertz);
+        EXPECT_EQ(clock.slept, c.sleptMs);
+        const uint32_t shown = c.megahertz != 0 ? c.megahertz : 2596;
+        EXPECT_EQ(measuredMhz.load(), shown);
+        EXPECT_EQ(ReadText(), std::to_string(shown) + " MHz");
     }
-    FakeClock edge;
-    edge.ticksPerSleep = 300000000000ull;   // exactly 100,000 MHz still counts
-    EXPECT_EQ(MeasureFrequencyPass(edge, 3), kMostPlausibleMegahertz);
 }
 
+// A published text is cut to 127 bytes, a reader's to its buffer.
 TEST(FrequencyMeasureTest, TextsAsTheFieldShowsThem) {
     const struct { uint32_t megahertz; const char* text; } cases[] = {
         {0, "0 MHz"}, {9, "9 MHz"}, {10, "10 MHz"}, {2800, "2800 MHz"},
         {2147483648u, "2147483648 MHz"}, {0xFFFFFFFFu, "4294967295 MHz"},
     };
-    char text[kFrequencyTextSize];
     for (const auto& c : cases) {
         PublishMegahertz(c.megahertz);
-        ReadFrequencyText(text, sizeof text);
-        EXPECT_STREQ(text, c.text);
+        EXPECT_EQ(ReadText(), c.text);
     }
     PublishCalculating();
-    ReadFrequencyText(text, sizeof text);
-    EXPECT_STREQ(text, "Calculating...");
-    ReadFrequencyText(text, 5);
-    EXPECT_STREQ(text, "Calc");
+    EXPECT_EQ(ReadText(), "Calculating...");
+    EXPECT_EQ(ReadText(5), "Calc");
+    PublishFrequencyText(std::string(300, 'x').c_str());
+    EXPECT_EQ(ReadText(), std::string(kFrequencyTextSize - 1, 'x'));
     ResetFrequencyResult();
-    ReadFrequencyText(text, sizeof text);
-    EXPECT_STREQ(text, "");
-}
-
-TEST(FrequencyMeasureTest, OverlongTextIsCutTo127Bytes) {
-    const std::string longText(300, 'x');
-    PublishFrequencyText(longText.c_str());
-    char text[300];
-    ReadFrequencyText(text, sizeof text);
-    EXPECT_EQ(std::strlen(text), kFrequencyTextSize - 1);
+    EXPECT_EQ(ReadText(), "");
 }
 
 // Two writers and a reader at once: the reader only ever sees whole texts.
@@ -141,14 +124,67 @@ TEST(FrequencyMeasureTest, ReaderNeverSeesATornText) {
     };
     std::thread first(writer, a);
     std::thread second(writer, b);
-    char text[kFrequencyTextSize];
     int torn = 0;
     for (int i = 0; i < 20000; ++i) {
-        ReadFrequencyText(text, sizeof text);
-        if (a != text && b != text) ++torn;
+        const std::string text = ReadText();
+        if (text != a && text != b) ++torn;
     }
     stop = true;
     first.join();
     second.join();
     EXPECT_EQ(torn, 0);
+}
+
+static constexpr uint32_t kWithTsc = 1u << 4;   // leaf 1 EDX bit 4
+
+class FrequencyWorkerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        continuousMeasuring = 0;
+        ReleaseFrequencyWorker();
+    }
+    void TearDown() override { ReleaseFrequencyWorker(); }
+};
+
+// One worker at most, none without a time-stamp counter; it keeps its claim only while
+// measuring is continuous.
+TEST_F(FrequencyWorkerTest, OneClaimAtMostKeptOnlyWhileMeasuringContinuously) {
+    EXPECT_FALSE(ClaimFrequencyWorker(~kWithTsc));
+    ASSERT_TRUE(ClaimFrequencyWorker(kWithTsc));     // the refusal took no claim
+    EXPECT_FALSE(ClaimFrequencyWorker(kWithTsc));
+    EXPECT_FALSE(ContinueFrequencyWorker());         // measuring once: the worker ends
+    ASSERT_TRUE(ClaimFrequencyWorker(kWithTsc));     // and frees the claim
+    continuousMeasuring = 1;
+    EXPECT_TRUE(ContinueFrequencyWorker());
+    EXPECT_FALSE(ClaimFrequencyWorker(kWithTsc));
+    continuousMeasuring = 2;                         // only 1 means continuous
+    EXPECT_FALSE(ContinueFrequencyWorker());
+}
+
+// Workers end their passes while the page switches measuring off and on and starts workers:
+// passes of two workers never overlap, and when measuring is left on, a worker still measures.
+TEST_F(FrequencyWorkerTest, TogglingNeverLeavesTwoWorkersOrNone) {
+    for (int round = 0; round < 100; ++round) {
+        std::atomic<int> inPass{0}, overlaps{0}, passes{0};
+        std::vector<std::thread> workers;
+        auto work = [&] {
+            do {
+                if (++inPass > 1) ++overlaps;
+                std::this_thread::yield();
+                --inPass;
+                ++passes;
+            } while (ContinueFrequencyWorker());
+        };
+        for (int toggle = 0; toggle < 22; ++toggle) {
+            continuousMeasuring = toggle % 2 == 0 || toggle == 21 ? 1 : 0;   // on, off, on, ..., on, on
+            if (continuousMeasuring == 1 && ClaimFrequencyWorker(kWithTsc)) workers.emplace_back(work);
+        }
+        const int before = passes;
+        for (int wait = 0; wait < 5000 && passes < before + 3; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_GE(passes, before + 3) << "round " << round << ": nobody measures";
+        continuousMeasuring = 0;
+        for (std::thread& worker : workers) worker.join();
+        EXPECT_EQ(0, overlaps.load()) << "round " << round;
+    }
 }

@@ -1,7 +1,6 @@
-// DescribeProcessor: the worked examples of the matching, the relaxation walk, what the pages
-// show with and without a match, browsing, and the class statistics.
+// DescribeProcessor: the worked examples of the matching, what the pages show with and without
+// a match, browsing with the class statistics, and the selectors.
 #include <cstring>
-#include <vector>
 
 #include "database/DescribeFixture.h"
 
@@ -11,13 +10,8 @@ constexpr uint32_t kIntel = 0, kAmd = 1, kCyrix = 2, kTransmeta = 3;
 
 struct MatchCase {
     const char* what;
-    uint32_t vendor, signature, brandId, l2, transmetaShift;
-    uint32_t entry, statsKey;
-    const char* processor;
-    const char* codeName;
-    const char* modelRow;
-    const char* familyRow;
-    const char* brandRow;   // "" with the row greyed
+    uint32_t vendor, signature, brandId, l2, transmetaShift, entry, statsKey;
+    const char *processor, *codeName, *modelRow, *familyRow, *brandRow;   // brandRow "": the row greyed
 };
 
 // clang-format off
@@ -73,48 +67,23 @@ TEST_F(DescribeTest, WorkedExamplesMatchTheirEntries) {
     }
 }
 
-TEST_F(DescribeTest, BrandStatusAndDatabaseControlsAfterADroppedBrand) {
+// The brand is dropped only after every entry of the signature failed on it.
+TEST_F(DescribeTest, BrandIsDroppedOnlyWhenNoEntryHasIt) {
+    Detected(kIntel, 0x0680, 2);
+    DescribeProcessor(main);
+    EXPECT_EQ(describeState.matchedEntry, 43u);
+    EXPECT_EQ(describeState.relaxStep, 3u);   // an exact first pass relaxes nothing
+    EXPECT_EQ(describeState.brandRelaxed, 0u);
+
     Detected(kIntel, 0x0690, 0);
     describeState.showingDetected = 0;
     DescribeProcessor(database);
+    EXPECT_EQ(describeState.brandRelaxed, 1u);
     EXPECT_EQ(database[IDC_DB_BRAND_STATUS].text, "Unknown, 0");
     EXPECT_EQ(database[IDC_DB_FAMILY_STATUS].text, "Match, 6");
     EXPECT_EQ(database[IDC_DB_TYPE_STATUS].text, "Match");
     EXPECT_EQ(database[IDC_DB_VENDOR_STRING].text, "GenuineIntel");
     EXPECT_EQ(database[IDC_DB_L2_LIST].text, "1024 on die");   // the class's text, not the total
-    EXPECT_EQ(describeState.brandRelaxed, 1u);
-}
-
-// The walk from (m, s) tries every signature down to (1, 0), then model 0 steppings 15 and 14
-// (14 again after the L2 step), then the family base; from model 0 it leaves the family.
-TEST_F(DescribeTest, RelaxationWalkOrder) {
-    const struct { uint32_t start; std::vector<uint32_t> tail; size_t tried; } cases[] = {
-        {0x0F27, {0x0F10, 0x0F0F, 0x0F0E, 0x0F0E, 0x0F00}, 8 + 16 + 4},
-        {0x0F0A, {0x0F0A, 0x0F09, 0x0F09, 0x0F00}, 4},
-        {0x0600, {0x0600, 0x05FF, 0x05FF, 0x0600}, 4},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.start);
-        DescribeState state{};
-        state.relaxStep = 3;
-        uint32_t search = c.start;
-        std::vector<uint32_t> tried = {search};
-        while (state.relaxStep > 0) {
-            RelaxSearch(state, search, c.start);
-            tried.push_back(search);
-        }
-        EXPECT_EQ(tried.size(), c.tried);
-        EXPECT_TRUE(std::equal(c.tail.begin(), c.tail.end(), tried.end() - c.tail.size()));
-        EXPECT_EQ(state.l2Relaxed, 1u);
-    }
-}
-
-TEST_F(DescribeTest, AnExactFirstPassRelaxesNothing) {
-    Detected(kIntel, 0x0680, 2);
-    DescribeProcessor(main);
-    EXPECT_EQ(describeState.matchedEntry, 43u);
-    EXPECT_EQ(describeState.relaxStep, 3u);
-    EXPECT_EQ(describeState.brandRelaxed, 0u);
 }
 
 // No entry fits: the page shows the bare numbers, the report's texts say the same, and no
@@ -144,20 +113,23 @@ TEST_F(DescribeTest, NoMatchShowsBareNumbersEverywhere) {
         EXPECT_EQ(database[IDC_DB_STATS_DATE].text, "Unknown");
         EXPECT_EQ(database[IDC_DB_STATS_GATES].text, "0");
         EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, "0 MHz");
-        const ProcessorDescription& texts = processorDescription;
-        EXPECT_STREQ(texts.processorText, "Unknown New Processor");
-        EXPECT_STREQ(texts.familyText, main[IDC_MAIN_FAMILY].text.c_str());
-        EXPECT_STREQ(texts.modelLineText, main[IDC_MAIN_MODEL].text.c_str());
-        EXPECT_STREQ(texts.codeNameText, "Not Found");
-        EXPECT_STREQ(texts.brandText, c.brandRow);
+        EXPECT_STREQ(processorDescription.processorText, "Unknown New Processor");
+        EXPECT_STREQ(processorDescription.familyText, main[IDC_MAIN_FAMILY].text.c_str());
+        EXPECT_STREQ(processorDescription.modelLineText, main[IDC_MAIN_MODEL].text.c_str());
+        EXPECT_STREQ(processorDescription.codeNameText, "Not Found");
+        EXPECT_STREQ(processorDescription.brandText, c.brandRow);
     }
 }
 
-TEST_F(DescribeTest, BrandStringTypeStepping) {
-    Detected(kIntel, 0x40F29, 9);   // type bits 12-14 of 0x4xxxx are 0, extended bits kept
-    processorRecord.cpuType = 4;    // a processor without CPUID
+// The brand string as reported and the name from its first non-blank; type, stepping, vendor;
+// the cache totals, "None" for an empty one.
+TEST_F(DescribeTest, MainPageRowsBesideTheMatch) {
+    Detected(kIntel, 0x40F29, 9, 256);   // type bits 12-14 of 0x4xxxx are 0, extended bits kept
+    processorRecord.cpuType = 4;         // a processor without CPUID
     processorRecord.brandStringValid = 1;
     std::strcpy(processorRecord.brandString, " \t Intel(R) Pentium(R) 4 CPU 2.80GHz");
+    cacheTotals.l1Instruction = 16;
+    cacheTotals.l1Data = 16;
     DescribeProcessor(main);
     EXPECT_EQ(main[IDC_MAIN_BRAND_STRING].text, " \t Intel(R) Pentium(R) 4 CPU 2.80GHz");
     EXPECT_EQ(main[IDC_MAIN_PROCESSOR].text, "Intel(R) Pentium(R) 4 CPU 2.80GHz");
@@ -165,46 +137,28 @@ TEST_F(DescribeTest, BrandStringTypeStepping) {
     EXPECT_STREQ(processorDescription.typeText, "Not Found");
     EXPECT_EQ(main[IDC_MAIN_STEPPING].text, "9");
     EXPECT_EQ(main[IDC_MAIN_VENDOR].text, "GenuineIntel");
-}
-
-TEST_F(DescribeTest, CacheSummaryShowsNoneForEmptyTotals) {
-    Detected(kIntel, 0x0686, 2, 256);
-    cacheTotals.l1Instruction = 16;
-    cacheTotals.l1Data = 16;
-    DescribeProcessor(main);
-    const struct { int id; const char* text; bool enabled; } cells[] = {
-        {IDC_MAIN_L1_TOTAL, "32", true}, {IDC_MAIN_L1_DATA, "16", true}, {IDC_MAIN_L1_INST, "16", true},
-        {IDC_MAIN_L2, "256", true}, {IDC_MAIN_L3, "None", false},
+    const struct { int id; const char* text; } cells[] = {
+        {IDC_MAIN_L1_TOTAL, "32"}, {IDC_MAIN_L1_DATA, "16"}, {IDC_MAIN_L1_INST, "16"}, {IDC_MAIN_L2, "256"},
+        {IDC_MAIN_L3, "None"},   // greyed
     };
     for (const auto& cell : cells) {
         EXPECT_EQ(main[cell.id].text, cell.text) << cell.id;
-        EXPECT_EQ(main[cell.id].enabled, cell.enabled) << cell.id;
+        EXPECT_EQ(main[cell.id].enabled, cell.id != IDC_MAIN_L3) << cell.id;
     }
 }
 
-TEST_F(DescribeTest, ClassStatsTexts) {
-    const struct { uint32_t position; const char* date; const char* gates; const char* freq; const char* bus; } cases[] = {
-        {80, "Jun 2007", "199 Million", "5000 MHz", "800 MHz"},   // key 255, announced processors
-        {20, "Mar 1993", "3100000", "66 MHz", "66 MHz"},          // key 1, thousands
-        {1, "Oct 1971", "2000", "0 MHz", "0 MHz"},
+// A browse request shows the entry at its position with its own keys and class, whatever the
+// L2 total and the Transmeta revision (128's class is 57, not 130's 58), clears the request,
+// and stays within the table.
+TEST_F(DescribeTest, BrowsingShowsTheEntryAndItsClassWithinTheTable) {
+    const struct { uint32_t requested, shown; const char *date, *gates, *freq, *bus; } cases[] = {
+        {128, 128, "Oct 2000", "37 Million", "700 MHz", "133 MHz"},
+        {0, 1, "Oct 1971", "2000", "0 MHz", "0 MHz"},
+        {134, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
+        {0xFFFFFFFF, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
+        {80, 80, "Jun 2007", "199 Million", "5000 MHz", "800 MHz"},   // key 255, announced processors
+        {20, 20, "Mar 1993", "3100000", "66 MHz", "66 MHz"},          // key 1, thousands
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.position);
-        describeState.matchedEntry = c.position;
-        describeState.browseRequest = 1;
-        DescribeDatabaseEntry(database);
-        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, c.date);
-        EXPECT_EQ(database[IDC_DB_STATS_GATES].text, c.gates);
-        EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, c.freq);
-        EXPECT_EQ(database[IDC_DB_STATS_BUS].text, c.bus);
-        EXPECT_FALSE(database[IDC_DB_COMMENTARY].text.empty());
-    }
-}
-
-// A browse request shows the entry at its position with its own keys, whatever the L2 total
-// and the Transmeta revision, clears the request, and stays within the table.
-TEST_F(DescribeTest, BrowsingResolvesThePositionWithinTheTable) {
-    const struct { uint32_t requested, shown; } cases[] = {{128, 128}, {0, 1}, {134, 133}, {0xFFFFFFFF, 133}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.requested);
         Detected(kTransmeta, 0x0543, 0, 64);
@@ -212,7 +166,7 @@ TEST_F(DescribeTest, BrowsingResolvesThePositionWithinTheTable) {
         describeState.showingDetected = 0;
         describeState.matchedEntry = c.requested;
         describeState.browseRequest = 1;
-        DescribeProcessor(database);
+        DescribeDatabaseEntry(database);
         const DatabaseEntry& entry = EntryAt(c.shown);
         EXPECT_EQ(describeState.matchedEntry, c.shown);
         EXPECT_EQ(describeState.browseRequest, 0u);
@@ -222,6 +176,11 @@ TEST_F(DescribeTest, BrowsingResolvesThePositionWithinTheTable) {
         EXPECT_EQ(processorRecord.cpuModel, (entry.signature >> 4) & 0xF);
         EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), static_cast<int>(entry.vendorIndex));
         EXPECT_EQ(database[IDC_DB_MODEL].text, std::to_string((entry.signature >> 4) & 0xF));
+        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, c.date);
+        EXPECT_EQ(database[IDC_DB_STATS_GATES].text, c.gates);
+        EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, c.freq);
+        EXPECT_EQ(database[IDC_DB_STATS_BUS].text, c.bus);
+        EXPECT_FALSE(database[IDC_DB_COMMENTARY].text.empty());
     }
 }
 

@@ -19,26 +19,19 @@ struct DumpCase {
 // Leaf 2 665B5001 / 007B7040 of the NetBurst parts: 50 5B 66 | 40 70 7B.
 const std::vector<ExpectedRow> kNetBurstL1 = {
     {"Inst TLB, 80", "4K, 2M or 4M pages", "64 Entries", "Fully", "No"},
-    {"Data TLB, 91", "4K or 4M pages", "64 Entries", "Fully", "No"},
-    {"Data, 102", "8 KB", "64 Byte Line", "4-Way", "Yes"},
+    {"Data TLB, 91", "4K or 4M pages", "64 Entries", "Fully", "No"}, {"Data, 102", "8 KB", "64 Byte Line", "4-Way", "Yes"},
     {"Trace, 112", "12 K-\xB5ops", "", "8-Way", "No"}};
 const std::vector<ExpectedRow> kNetBurstL23 = {{"Combined, 123", "512 KB", "64 Byte Line", "8-Way", "Yes"}};
 // Leaf 2 03020101 / 0C0408xx of the P6 parts: 01 02 03 | xx 08 04 0C.
 const std::vector<ExpectedRow> kP6L1 = {
-    {"Inst TLB, 1", "4K pages", "32 Entries", "4-Way", "No"},
-    {"Inst TLB, 2", "4M pages", "2 Entries", "Fully", "No"},
-    {"Data TLB, 3", "4K pages", "64 Entries", "4-Way", "No"},
-    {"Instruction, 8", "16 KB", "32 Byte Line", "4-Way", "No"},
-    {"Data TLB, 4", "4M pages", "8 Entries", "4-Way", "No"},
-    {"Data, 12", "16 KB", "32 Byte Line", "4-Way", "No"}};
+    {"Inst TLB, 1", "4K pages", "32 Entries", "4-Way", "No"}, {"Inst TLB, 2", "4M pages", "2 Entries", "Fully", "No"},
+    {"Data TLB, 3", "4K pages", "64 Entries", "4-Way", "No"}, {"Instruction, 8", "16 KB", "32 Byte Line", "4-Way", "No"},
+    {"Data TLB, 4", "4M pages", "8 Entries", "4-Way", "No"}, {"Data, 12", "16 KB", "32 Byte Line", "4-Way", "No"}};
 // Leaf 0x80000005 EAX-EDX of the K7 and K8 parts, data before instruction rows.
-std::vector<ExpectedRow> AmdL1(const char* largeDataWays, const char* smallInstEntries) {
-    return {{"Data", "64 KB", "64 Byte Line", "2-Way", ""},
-            {"Instruction", "64 KB", "64 Byte Line", "2-Way", ""},
-            {"Data TLB", "8 Entries", "4/2 M pages", largeDataWays, ""},
-            {"Inst TLB", "8 Entries", "4/2 M pages", "Fully", ""},
-            {"Data TLB", "32 Entries", "4K pages", "Fully", ""},
-            {"Inst TLB", smallInstEntries, "4K pages", "Fully", ""}};
+std::vector<ExpectedRow> AmdL1(const char* largeDataWays, const char* smallDataTlb, const char* smallInstTlb) {
+    return {{"Data", "64 KB", "64 Byte Line", "2-Way", ""}, {"Instruction", "64 KB", "64 Byte Line", "2-Way", ""},
+            {"Data TLB", "8 Entries", "4/2 M pages", largeDataWays, ""}, {"Inst TLB", "8 Entries", "4/2 M pages", "Fully", ""},
+            {"Data TLB", smallDataTlb, "4K pages", "Fully", ""}, {"Inst TLB", smallInstTlb, "4K pages", "Fully", ""}};
 }
 
 // clang-format off
@@ -60,29 +53,26 @@ const DumpCase kDumps[] = {
      "        Intel(R) Pentium(R) M processor 1.60GHz", {32, 32, 0, 0},
      {{"Inst TLB, 176", "4K, 2M or 4M pages", "128 Entries", "4-Way", "No"},
       {"Data TLB, 179", "4K, 2M or 4M pages", "128 Entries", "4-Way", "No"},
-      {"Inst TLB, 2", "4M pages", "2 Entries", "Fully", "No"},
-      {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"},
-      {"Data TLB, 4", "4M pages", "8 Entries", "4-Way", "No"},
-      {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}}, {}, {240, 125}, 53, 78},
+      {"Inst TLB, 2", "4M pages", "2 Entries", "Fully", "No"}, {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"},
+      {"Data TLB, 4", "4M pages", "8 Entries", "4-Way", "No"}, {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}},
+     {}, {240, 125}, 53, 78},
     // Leaf 2 05B0B101 005657F0 00000000 2CB43049: only B0, 30 and 2C are known.
     {"intel-core2-duo-cpu-e6750.txt", "GenuineIntel", 0, 0x000006FB, 6, 15, 11, 0, 0xBFEBFBFF, 0x0000E3FD, 0x20100000, 1,
      "Intel(R) Core(TM)2 Duo CPU     E6750  @ 2.66GHz", {32, 32, 0, 0},
      {{"Inst TLB, 176", "4K, 2M or 4M pages", "128 Entries", "4-Way", "No"},
-      {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"},
-      {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}}, {}, {177, 5, 240, 87, 86, 73, 180}, 53, 78},
+      {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"}, {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}},
+     {}, {177, 5, 240, 87, 86, 73, 180}, 53, 78},
     // Leaf 0x80000006 EAX 0: the level-2 TLB is unified, from EBX 42004200.
     {"amd-athlon-64-processor-3200+.txt", "AuthenticAMD", 1, 0x00020FF0, 15, 15, 0, 0, 0x078BFBFF, 0x00000001, 0xE3D3FBFF, 1,
-     "AMD Athlon(tm) 64 Processor 3200+", {64, 64, 512, 0}, AmdL1("Fully", "32 Entries"),
+     "AMD Athlon(tm) 64 Processor 3200+", {64, 64, 512, 0}, AmdL1("Fully", "32 Entries", "32 Entries"),
      {{"Combined", "512 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "512 Entries", "4K pages", "4-Way", ""}}, {}, 0, 0},
     {"amd-athlon-xp-palomino.txt", "AuthenticAMD", 1, 0x00000662, 6, 6, 2, 0, 0x0383F9FF, 0, 0xC1C3F9FF, 1,
-     "Athlon XP (Palomin\x7F?00+", {64, 64, 256, 0}, AmdL1("4-Way", "16 Entries"),
-     {{"Combined", "256 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "256 Entries", "4K pages", "4-Way", ""}}, {}, 103, 30},
+     "Athlon XP (Palomin\x7F?00+", {64, 64, 256, 0}, AmdL1("4-Way", "32 Entries", "16 Entries"),
+     {{"Combined", "256 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "256 Entries", "4K pages", "4-Way", ""}},
+     {}, 103, 30},
     // Leaf 0x80000006 ECX 00018140 claims 1 KB; family 6 model 3 gives 64 KB.
     {"amd-duron-spitfire.txt", "AuthenticAMD", 1, 0x00000630, 6, 3, 0, 0, 0x0183F9FF, 0, 0xC1C7F9FF, 1,
-     "AMD Duron(tm) processor", {64, 64, 64, 0},
-     {{"Data", "64 KB", "64 Byte Line", "2-Way", ""}, {"Instruction", "64 KB", "64 Byte Line", "2-Way", ""},
-      {"Data TLB", "8 Entries", "4/2 M pages", "4-Way", ""}, {"Inst TLB", "8 Entries", "4/2 M pages", "Fully", ""},
-      {"Data TLB", "24 Entries", "4K pages", "Fully", ""}, {"Inst TLB", "16 Entries", "4K pages", "Fully", ""}},
+     "AMD Duron(tm) processor", {64, 64, 64, 0}, AmdL1("4-Way", "24 Entries", "16 Entries"),
      {{"Combined", "64 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "256 Entries", "4K pages", "4-Way", ""}}, {}, 101, 29},
     // Extended family bits set (00A00F11): only bits 8-11 count, family 15.
     {"amd-epyc-milan-vm.txt", "AuthenticAMD", 1, 0x00A00F11, 15, 1, 1, 0, 0x178BFBFF, 0xFFFA3203, 0x2FD3FBFF, 1,
@@ -130,11 +120,7 @@ const DumpCase kDumps[] = {
 // clang-format on
 
 void ExpectGrid(const CacheGrid& grid, const std::vector<ExpectedRow>& rows) {
-    if (rows.empty()) {
-        ExpectNoneDetected(grid);
-    } else {
-        ExpectRows(grid, rows);
-    }
+    rows.empty() ? ExpectNoneDetected(grid) : ExpectRows(grid, rows);
 }
 
 }  // namespace
@@ -143,8 +129,6 @@ TEST_F(ProbeTest, DumpsOfRealProcessors) {
     for (const DumpCase& c : kDumps) {
         SCOPED_TRACE(c.file);
         SetUp();
-        notice.descriptors.clear();
-        cpu.executed.clear();
         Probe(c.file);
         EXPECT_STREQ(record.vendorString, c.vendorString);
         EXPECT_EQ(record.vendorIndex, c.vendorIndex);
@@ -162,10 +146,7 @@ TEST_F(ProbeTest, DumpsOfRealProcessors) {
         EXPECT_EQ(record.transmetaShift, c.vendorIndex == 3 ? 2u : 0u);
         ExpectGrid(level1Grid, c.level1);
         ExpectGrid(level23Grid, c.level23);
-        EXPECT_EQ(cacheTotals.l1Instruction, c.totals.l1Instruction);
-        EXPECT_EQ(cacheTotals.l1Data, c.totals.l1Data);
-        EXPECT_EQ(cacheTotals.l2, c.totals.l2);
-        EXPECT_EQ(cacheTotals.l3, c.totals.l3);
+        EXPECT_EQ(Totals(cacheTotals), Totals(c.totals));
         EXPECT_EQ(notice.descriptors, c.unknownDescriptors);
         // Leaf 2 only on the Intel path, the extended cache leaves only on AMD's and Transmeta's.
         EXPECT_EQ(cpu.Executed(2), c.vendorIndex == 0);

@@ -1,6 +1,7 @@
 // Fixture for probe tests: a dump-backed fake processor and freshly zeroed records.
 #pragma once
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@ protected:
     void SetUp() override {
         processorRecord = {};
         ResetCacheRecords();
+        notice.descriptors.clear();
+        cpu.executed.clear();
     }
     // Loads a shared dump and probes it.
     void Probe(const char* dumpName) {
@@ -22,6 +25,7 @@ protected:
         ASSERT_EQ(cpu.LoadFile(path.c_str()), CpuidDump::LoadResult::kLoaded) << path;
         ProbeProcessor(cpu, notice);
     }
+    void Probe() { ProbeProcessor(cpu, notice); }
     // Leaf 0 with a vendor string of twelve characters (EBX, EDX, ECX order).
     static void SetVendor(CpuidDump& processor, const char* vendor, uint32_t highestLeaf) {
         uint32_t words[3] = {0, 0, 0};
@@ -29,8 +33,8 @@ protected:
             words[i / 4] |= static_cast<uint32_t>(static_cast<unsigned char>(vendor[i])) << (8 * (i % 4));
         processor.Set(0, {highestLeaf, words[0], words[2], words[1]});
     }
-    void SetVendor(const char* vendor, uint32_t highestLeaf) { SetVendor(cpu, vendor, highestLeaf); }
-    void Probe() { ProbeProcessor(cpu, notice); }
+    // The cache totals as one printable value: l1Instruction, l1Data, l2, l3.
+    static auto Totals(const CacheTotals& t) { return std::make_tuple(t.l1Instruction, t.l1Data, t.l2, t.l3); }
 
     RecordingCpuid cpu;
     RecordingNotice notice;

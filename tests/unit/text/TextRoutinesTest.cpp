@@ -3,99 +3,62 @@
 
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "text/TextRoutines.h"
 
-TEST(TextRoutines, DecimalTextCoversSignAndExtremes) {
-    struct Case { int32_t value; const char* expected; };
-    const Case cases[] = {
-        {0, "0"}, {7, "7"}, {10, "10"}, {-1, "-1"}, {1000000, "1000000"},
-        {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"},
+// Into junk-filled buffers of the documented size; the most negative value has a magnitude too.
+TEST(TextRoutines, DecimalAndHexTexts) {
+    const struct { int32_t value; const char* decimal; const char* hex; } cases[] = {
+        {0, "0", "00000000"},     {10, "10", "0000000A"},               {1000000, "1000000", "000F4240"},
+        {-1, "-1", "FFFFFFFF"},   {INT32_MAX, "2147483647", "7FFFFFFF"}, {INT32_MIN, "-2147483648", "80000000"},
+        {-559038737, "-559038737", "DEADBEEF"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        char out[kDecimalTextSize];
-        std::memset(out, 'x', sizeof out);
-        DecimalText(c.value, out);
-        EXPECT_STREQ(c.expected, out);
+    for (const auto& c : cases) {
+        char decimal[kDecimalTextSize] = "xxxxxxxxxxx";
+        char hex[kHexTextSize];
+        std::memset(hex, 'x', sizeof hex);   // always 8 digits: only a written terminator ends it
+        DecimalText(c.value, decimal);
+        HexText(static_cast<uint32_t>(c.value), hex);
+        EXPECT_STREQ(c.decimal, decimal);
+        EXPECT_STREQ(c.hex, hex);
     }
 }
 
-TEST(TextRoutines, HexTextIsEightUpperCaseDigits) {
-    char out[kHexTextSize];
-    HexText(0, out);
-    EXPECT_STREQ("00000000", out);
-    HexText(0x6fb, out);
-    EXPECT_STREQ("000006FB", out);
-    HexText(0xDEADBEEF, out);
-    EXPECT_STREQ("DEADBEEF", out);
-}
-
+// 1-based positions; -1 when the pattern is not shorter than the text, -2 when start leaves no room.
 TEST(TextRoutines, FindTextPositionsAndErrorResults) {
-    struct Case { int start; const char* text; const char* pattern; int expected; };
-    const Case cases[] = {
-        {1, "abcabc", "bc", 2},       // first occurrence, 1-based
-        {3, "abcabc", "bc", 5},       // search begins at start
-        {5, "abcabc", "bc", 5},       // an occurrence exactly at start
-        {1, "abcabc", "x", 0},        // none
-        {1, "abcabc", "bcd", 0},
-        {1, "ab", "ab", -1},          // pattern not shorter than text
-        {1, "ab", "abc", -1},
-        {1, "", "", -1},
-        {0, "abcabc", "bc", -2},      // start below 1
-        {-5, "abcabc", "bc", -2},
-        {6, "abcabc", "bc", -2},      // no room left for the pattern
-        {5, "abcabc", "bcx", -2},
-        {6, "abcabc", "c", 6},        // last possible place
+    const struct { int start; const char* text; const char* pattern; int expected; } cases[] = {
+        {1, "abcabc", "bc", 2}, {3, "abcabc", "bc", 5}, {5, "abcabc", "bc", 5}, {6, "abcabc", "c", 6},
+        {1, "abcabc", "x", 0}, {1, "abcabc", "bcd", 0}, {1, "ab", "ab", -1}, {1, "ab", "abc", -1}, {1, "", "", -1},
+        {0, "abcabc", "bc", -2}, {-5, "abcabc", "bc", -2}, {6, "abcabc", "bc", -2}, {5, "abcabc", "bcx", -2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " / " + c.pattern + " from " + std::to_string(c.start));
         EXPECT_EQ(c.expected, FindText(c.start, c.text, c.pattern));
     }
 }
 
-TEST(TextRoutines, TrimLeadingDropsBlanksAndTabsOnly) {
-    char out[32];
-    TrimLeading(" \t \tIntel(R)  ", out, sizeof out);
-    EXPECT_STREQ("Intel(R)  ", out);
-    TrimLeading("   ", out, sizeof out);
-    EXPECT_STREQ("", out);
-    TrimLeading("\nx", out, sizeof out);
-    EXPECT_STREQ("\nx", out);
-}
-
-TEST(TextRoutines, ReverseText) {
-    char out[16];
-    ReverseText("C:\\a\\b", out, sizeof out);
-    EXPECT_STREQ("b\\a\\:C", out);
-    std::strcpy(out, "junk");
-    ReverseText("", out, sizeof out);
-    EXPECT_STREQ("", out);
-}
-
-TEST(TextRoutines, CopySpanCopiesCountBytesAndStopsAtTheEnd) {
-    char out[16];
-    CopySpan("abcdef", out, 1, 3);
-    EXPECT_STREQ("bcd", out);
-    CopySpan("abcdef", out, 0, 0);
-    EXPECT_STREQ("", out);
-    CopySpan("abc", out, 1, 10);   // never reads past the terminator
-    EXPECT_STREQ("bc", out);
-    CopySpan("abc", out, 7, 2);
-    EXPECT_STREQ("", out);
-}
-
-TEST(TextRoutines, BoundedCopyAndAppendNeverOverrun) {
-    char out[8];
-    CopyText("Calculating...", out, sizeof out);
-    EXPECT_STREQ("Calcula", out);
-    CopyText("999", out, sizeof out);
-    AppendText(" MHz", out, sizeof out);
-    EXPECT_STREQ("999 MHz", out);
-    AppendText("!", out, sizeof out);
-    EXPECT_STREQ("999 MHz", out);
-    CopyText("", out, sizeof out);
-    AppendDecimal(-42, out, sizeof out);
-    EXPECT_STREQ("-42", out);
-    EXPECT_EQ(3u, TextLength(out));
+// Into an 8-byte buffer: cut to 7 characters, always terminated, never reading past a source's end.
+TEST(TextRoutines, CopiesStayWithinTheirBuffers) {
+    const char* const junk = "xxxxxxx";
+    const struct { const char* before; void (*write)(char* out); const char* expected; } cases[] = {
+        {junk, [](char* out) { TrimLeading(" \t \tIntel  ", out, 8); }, "Intel  "},
+        {junk, [](char* out) { TrimLeading("   ", out, 8); }, ""}, {junk, [](char* out) { TrimLeading("\nx", out, 8); }, "\nx"},
+        {junk, [](char* out) { ReverseText("C:\\a\\b", out, 8); }, "b\\a\\:C"},
+        {junk, [](char* out) { ReverseText("", out, 8); }, ""},
+        {junk, [](char* out) { ReverseText("0123456789", out, 8); }, "6543210"},
+        {junk, [](char* out) { CopySpan("abcd", out, 1, 2); }, "bc"}, {junk, [](char* out) { CopySpan("abcd", out, 0, 0); }, ""},
+        {junk, [](char* out) { CopySpan("abc", out, 1, 10); }, "bc"}, {junk, [](char* out) { CopySpan("abc", out, 7, 2); }, ""},
+        {junk, [](char* out) { CopyText("Calculating...", out, 8); }, "Calcula"},
+        {"999", [](char* out) { AppendText(" MHz", out, 8); }, "999 MHz"},
+        {"999 MHz", [](char* out) { AppendText("!", out, 8); }, "999 MHz"},
+        {"", [](char* out) { AppendDecimal(-42, out, 8); }, "-42"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        char out[8];
+        std::strcpy(out, c.before);
+        c.write(out);
+        EXPECT_STREQ(c.expected, out);
+    }
 }

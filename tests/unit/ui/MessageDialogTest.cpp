@@ -1,6 +1,9 @@
 // Message dialog: what each mode shows, which commands close it, and the close.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "FakePageControls.h"
 #include "resource.h"
 #include "ui/MessageDialog.h"
@@ -8,76 +11,64 @@
 class MessageDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { CloseMessageDialog(); }
-    FakePageControls dialog{IDC_MSG_CONTINUE, IDC_MSG_CANCEL, IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4, IDC_MSG_TEXT_VIEW};
+    // Opened as the dialog template has it: the second button (2) and the text view hidden.
     void Open() {
         dialog.SetVisible(2, false);
         dialog.SetVisible(IDC_MSG_TEXT_VIEW, false);
         InitMessageDialog(dialog);
     }
+    // The four lines' texts, a hidden line marked "~".
+    std::string Lines() const {
+        std::string lines;
+        for (int id : {IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4})
+            lines += (dialog[id].visible ? "" : "~") + dialog[id].text + "|";
+        return lines;
+    }
+    FakePageControls dialog{IDC_MSG_CONTINUE, IDC_MSG_CANCEL, IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4,
+                            IDC_MSG_TEXT_VIEW};
 };
 
-TEST_F(MessageDialogTest, NoticeShowsEmptyLinesWhereNoneWasGiven) {
-    messageLines[0] = "UnKnown Cache Type";
-    messageLines[2] = "73";
-    Open();
-    EXPECT_EQ(1, messageDialogOpen);
-    EXPECT_EQ("UnKnown Cache Type", dialog[IDC_MSG_LINE1].text);
-    EXPECT_EQ("", dialog[IDC_MSG_LINE2].text);
-    EXPECT_EQ("73", dialog[IDC_MSG_LINE3].text);
-    EXPECT_EQ("", dialog[IDC_MSG_LINE4].text);
-    EXPECT_FALSE(dialog[2].visible);
-    EXPECT_TRUE(dialog[IDC_MSG_LINE1].visible);
-}
-
-TEST_F(MessageDialogTest, WhichCommandsCloseInEachMode) {
-    struct Case { int32_t mode; int command; bool closes; };
-    const Case cases[] = {
-        {kMessageNotice, 1, true},    {kMessageNotice, 2, true},    {kMessageNotice, 1014, false},
-        {kMessageAbout, 1, true},     {kMessageAbout, 2, false},    {kMessageAbout, 850, false},
-        {kMessageTextView, 1, true},  {kMessageTextView, 2, false}, {kMessageTextView, 0, false},
+// Per mode: the lines given (empty where none was), the second button, the text view with line 1;
+// then Continue (1) closes always, the second button (2) only a notice, another control never.
+TEST_F(MessageDialogTest, WhatEachModeShowsAndWhichCommandsClose) {
+    const struct { int32_t mode; const char* lines; bool second, textView, secondCloses; int other; } cases[] = {
+        {kMessageNotice, "UnKnown Cache Type||73||", false, false, true, IDC_MSG_TEXT_VIEW},
+        {kMessageAbout, "UnKnown Cache Type||73||", true, false, false, IDC_MSG_LINE1},
+        {kMessageTextView, "~UnKnown Cache Type|~|~73|~|", false, true, false, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " command " << c.command);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        SetUp();
         messageMode = c.mode;
+        messageLines[0] = "UnKnown Cache Type";
+        messageLines[2] = "73";
         Open();
-        EXPECT_EQ(c.closes, MessageDialogCommand(dialog, c.command));
+        EXPECT_EQ(1, messageDialogOpen);
+        EXPECT_EQ(c.lines, Lines());
+        EXPECT_EQ(c.second, dialog[2].visible);
+        EXPECT_EQ(c.textView, dialog[IDC_MSG_TEXT_VIEW].visible);
+        EXPECT_EQ("UnKnown Cache Type", dialog[IDC_MSG_TEXT_VIEW].text);
+        EXPECT_FALSE(MessageDialogCommand(dialog, c.other));
+        EXPECT_EQ(c.secondCloses, MessageDialogCommand(dialog, 2));
+        EXPECT_TRUE(MessageDialogCommand(dialog, 1));
     }
 }
 
+// The second button, captioned with the other view, flips the lines however often it is pressed.
 TEST_F(MessageDialogTest, AboutAlternatesWithContact) {
     RequestAboutView();
     Open();
-    EXPECT_TRUE(dialog[2].visible);
-    EXPECT_EQ("Contact", dialog[2].text);
     EXPECT_EQ("Tivrel 1.04 (DB v7)", dialog[IDC_MSG_LINE1].text);
-    EXPECT_EQ(" ", dialog[IDC_MSG_LINE3].text);
-    EXPECT_EQ("CPUID Database & System Information", dialog[IDC_MSG_LINE4].text);
-    const std::string about2 = dialog[IDC_MSG_LINE2].text;
-
-    MessageDialogCommand(dialog, 2);
-    EXPECT_EQ(1, aboutView);
+    std::vector<std::string> shown = {Lines() + dialog[2].text};   // before the first press, then after each
+    for (int press = 1; press <= 3; ++press) {
+        MessageDialogCommand(dialog, 2);
+        shown.push_back(Lines() + dialog[2].text);
+    }
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_EQ(shown[0], shown[2]);
+    EXPECT_EQ(shown[1], shown[3]);   // three presses end in the Contact view
     EXPECT_EQ("About", dialog[2].text);
-    const std::string contact1 = dialog[IDC_MSG_LINE1].text;
-    EXPECT_NE("Tivrel 1.04 (DB v7)", contact1);
-
-    MessageDialogCommand(dialog, 2);
-    EXPECT_EQ(0, aboutView);
-    EXPECT_EQ("Contact", dialog[2].text);
-    EXPECT_EQ(about2, dialog[IDC_MSG_LINE2].text);
-
-    MessageDialogCommand(dialog, 2);   // three presses end in the Contact view
     EXPECT_EQ(1, aboutView);
-    EXPECT_EQ("About", dialog[2].text);
-    EXPECT_EQ(contact1, dialog[IDC_MSG_LINE1].text);
-}
-
-TEST_F(MessageDialogTest, TextViewHidesTheLinesAndShowsLineOne) {
-    messageMode = kMessageTextView;
-    messageLines[0] = "A long commentary";
-    Open();
-    EXPECT_TRUE(dialog[IDC_MSG_TEXT_VIEW].visible);
-    EXPECT_EQ("A long commentary", dialog[IDC_MSG_TEXT_VIEW].text);
-    for (int id : {IDC_MSG_LINE1, IDC_MSG_LINE2, IDC_MSG_LINE3, IDC_MSG_LINE4}) EXPECT_FALSE(dialog[id].visible);
 }
 
 // However the dialog ends (here: it never gets as far as a button), the request is cleared.
