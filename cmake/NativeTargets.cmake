@@ -1,6 +1,11 @@
 # Native build: the command-line tool, the benchmarks, and (with TIVREL_TESTS) the unit tests,
-# one executable per subsystem, and the end-to-end suite that drives the cross-built executable.
-add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp src/tools/FieldWriter.cpp)
+# one executable per layer, the fuzz targets' replays and the end-to-end suite that drives the
+# cross-built executable. The fuzz preset builds the core and the fuzz targets alone.
+if(TIVREL_FUZZ)
+  include(cmake/FuzzTargets.cmake)
+  return()
+endif()
+add_executable(tivrel-cpuid src/tools/Main.cpp ${TIVREL_TOOL_SOURCES})
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
 install(TARGETS tivrel-cpuid RUNTIME DESTINATION bin)
 install(FILES src/tools/tivrel-cpuid.1 DESTINATION share/man/man1)
@@ -35,4 +40,5 @@ foreach(dir ${UNIT_DIRS})
   endif()
 endforeach()
 
+include(cmake/FuzzTargets.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/ShellTests.cmake)

@@ -30,7 +30,7 @@ set_target_properties(Tivrel PROPERTIES OUTPUT_NAME Tivrel RUNTIME_OUTPUT_DIRECT
 configure_file(resources/ReadMe.htm ${CMAKE_BINARY_DIR}/ReadMe.htm COPYONLY)
 
 # The command-line tool keeps its runtime.
-add_executable(tivrel-cpuid src/tools/TivrelCpuid.cpp src/tools/CpuidOutput.cpp src/tools/FieldWriter.cpp)
+add_executable(tivrel-cpuid src/tools/Main.cpp ${TIVREL_TOOL_SOURCES})
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
 target_link_options(tivrel-cpuid PRIVATE -static -s)
 

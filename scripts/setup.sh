@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, skipping what is there.
-# Usage: scripts/setup.sh [tool]   ("tool": only what building tivrel-cpuid needs)
+# Usage: scripts/setup.sh [tool|fuzz]   ("tool": only what building tivrel-cpuid needs; "fuzz":
+# that and clang with libFuzzer and the symbolizer, for scripts/fuzz.sh)
 set -euo pipefail
 
 need=()
@@ -9,7 +10,11 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 have_cmd cmake || need+=(cmake)
 have_cmd g++ || need+=(g++)
-if [ "${1:-}" != tool ]; then
+if [ "${1:-}" = fuzz ]; then
+    have_cmd clang++ || need+=(clang)
+    have_pkg libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+    have_cmd llvm-symbolizer-14 || need+=(llvm-14)
+elif [ "${1:-}" != tool ]; then
     [ -f /usr/include/gtest/gtest.h ] && [ -d /usr/lib/x86_64-linux-gnu/cmake/GTest ] || need+=(libgtest-dev googletest)
     have_cmd i686-w64-mingw32-g++-win32 || need+=(g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
     have_cmd wine || need+=(wine)

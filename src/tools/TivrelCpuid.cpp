@@ -18,8 +18,8 @@
 #include "database/DescribeProcessor.h"
 #include "probe/ProbeProcessor.h"
 #include "tools/CpuidOutput.h"
+#include "tools/TivrelCpuid.h"
 #include "version.h"
-
 
 namespace {
 
@@ -104,14 +104,17 @@ struct Options {
     const char* file = nullptr;
 };
 
-[[noreturn]] void UsageError(const char* message, const char* argument) {
-    std::fprintf(stderr, "tivrel-cpuid: %s%s\n%s", message, argument, kUsage);
-    std::exit(2);
+// What a step returns when the run goes on; anything else is the exit status.
+constexpr int kCarryOn = -1;
+
+int UsageError(const ToolStreams& streams, const char* message, const char* argument) {
+    std::fprintf(streams.err, "tivrel-cpuid: %s%s\n%s", message, argument, kUsage);
+    return 2;
 }
 
-[[noreturn]] void Fail(const char* message, const char* argument) {
-    std::fprintf(stderr, "tivrel-cpuid: %s%s\n", message, argument);
-    std::exit(2);
+int Fail(const ToolStreams& streams, const char* message, const char* argument) {
+    std::fprintf(streams.err, "tivrel-cpuid: %s%s\n", message, argument);
+    return 2;
 }
 
 // A whole decimal number of seconds, 1 to 3600.
@@ -123,22 +126,21 @@ bool ReadSeconds(const char* text, uint32_t& seconds) {
     return true;
 }
 
-Options ReadOptions(int argc, char** argv) {
-    Options options;
+int ReadOptions(int argc, char** argv, const ToolStreams& streams, Options& options) {
     bool filesOnly = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (filesOnly || argument[0] != '-' || std::strcmp(argument, "-") == 0) {
-            if (options.file != nullptr) UsageError("more than one dump: ", argument);
+            if (options.file != nullptr) return UsageError(streams, "more than one dump: ", argument);
             options.file = argument;
         } else if (std::strcmp(argument, "--") == 0) {
             filesOnly = true;
         } else if (std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0) {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
+            std::fputs(kUsage, streams.out);
+            return 0;
         } else if (std::strcmp(argument, "--version") == 0) {
-            std::printf("tivrel-cpuid %s (%s)\n", TIVREL_VERSION_TEXT, TIVREL_VERSION_DOTTED);
-            std::exit(0);
+            std::fprintf(streams.out, "tivrel-cpuid %s (%s)\n", TIVREL_VERSION_TEXT, TIVREL_VERSION_DOTTED);
+            return 0;
         } else if (std::strcmp(argument, "--fields") == 0) {
             options.output = Output::kFields;
         } else if (std::strcmp(argument, "--json") == 0) {
@@ -149,29 +151,30 @@ Options ReadOptions(int argc, char** argv) {
             options.measure = true;
             // An argument that begins with a digit is the seconds; anything else is not.
             if (i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
-                if (!ReadSeconds(argv[++i], options.seconds)) UsageError("--measure takes 1 to 3600 seconds, not ", argv[i]);
+                if (!ReadSeconds(argv[++i], options.seconds)) return UsageError(streams, "--measure takes 1 to 3600 seconds, not ", argv[i]);
             }
         } else {
-            UsageError("unknown option ", argument);
+            return UsageError(streams, "unknown option ", argument);
         }
     }
-    if (options.output == Output::kDump && options.file != nullptr) UsageError("--dump takes no dump: ", options.file);
+    if (options.output == Output::kDump && options.file != nullptr) return UsageError(streams, "--dump takes no dump: ", options.file);
     if (options.measure && (options.output == Output::kFields || options.output == Output::kDump))
-        UsageError("--measure goes with the summary or --json only", "");
-    return options;
+        return UsageError(streams, "--measure goes with the summary or --json only", "");
+    return kCarryOn;
 }
 
-void LoadDump(CpuidDump& dump, const char* file) {
+int LoadDump(const ToolStreams& streams, CpuidDump& dump, const char* file) {
     const bool standardInput = std::strcmp(file, "-") == 0;
-    const CpuidDump::LoadResult result = standardInput ? dump.LoadStream(stdin) : dump.LoadFile(file);
+    const CpuidDump::LoadResult result = standardInput ? dump.LoadStream(streams.in) : dump.LoadFile(file);
     const char* name = standardInput ? "standard input" : file;
     switch (result) {
-    case CpuidDump::LoadResult::kLoaded: return;
-    case CpuidDump::LoadResult::kUnreadable: Fail("cannot read CPUID dump ", name);
-    case CpuidDump::LoadResult::kNoLeaf: Fail("no CPUID line in ", name);
-    case CpuidDump::LoadResult::kTooLarge: Fail("CPUID dump larger than 64 MiB: ", name);
-    case CpuidDump::LoadResult::kMixedFormats: Fail("CPUID dump mixes formats: ", name);
+    case CpuidDump::LoadResult::kLoaded: return kCarryOn;
+    case CpuidDump::LoadResult::kUnreadable: return Fail(streams, "cannot read CPUID dump ", name);
+    case CpuidDump::LoadResult::kNoLeaf: return Fail(streams, "no CPUID line in ", name);
+    case CpuidDump::LoadResult::kTooLarge: return Fail(streams, "CPUID dump larger than 64 MiB: ", name);
+    case CpuidDump::LoadResult::kMixedFormats: return Fail(streams, "CPUID dump mixes formats: ", name);
     }
+    return Fail(streams, "cannot read CPUID dump ", name);
 }
 
 class HostClock final : public FrequencyClock {
@@ -204,8 +207,13 @@ uint32_t MeasureClock(uint32_t seconds) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const Options options = ReadOptions(argc, argv);
+// The records start as in a new process, so that the tool may run more than once in one.
+int RunTivrelCpuid(int argc, char** argv, const ToolStreams& streams) {
+    Options options;
+    const int status = ReadOptions(argc, argv, streams, options);
+    if (status != kCarryOn) return status;
+    processorRecord = {};
+    describeState = {};
     UnknownDescriptors unknown = {};
     class CollectingNotice final : public DescriptorNotice {
     public:
@@ -221,20 +229,21 @@ int main(int argc, char** argv) {
     NativeCpuid native;
     CpuidDump dump;
     if (options.file != nullptr) {
-        if (options.measure) Fail("--measure needs the running processor, not a dump", "");
-        LoadDump(dump, options.file);
+        if (options.measure) return Fail(streams, "--measure needs the running processor, not a dump", "");
+        const int loaded = LoadDump(streams, dump, options.file);
+        if (loaded != kCarryOn) return loaded;
         ProbeProcessor(dump, notice);
     } else {
-        if (!native.CanToggleFlag(kIdFlag)) Fail("this processor has no CPUID instruction", "");
+        if (!native.CanToggleFlag(kIdFlag)) return Fail(streams, "this processor has no CPUID instruction", "");
         ProbeProcessor(native, notice);
     }
     if (options.output == Output::kDump) {
-        PrintDump(stdout, native);
+        PrintDump(streams.out, native);
         return 0;
     }
     uint32_t megahertz = 0;
     if (options.measure) {
-        if (!HasTimeStampCounter(processorRecord.featuresEdx)) Fail("this processor has no time-stamp counter", "");
+        if (!HasTimeStampCounter(processorRecord.featuresEdx)) return Fail(streams, "this processor has no time-stamp counter", "");
         megahertz = MeasureClock(options.seconds);
     }
     // As the Main page describes the detected processor, on a page without its controls.
@@ -242,11 +251,11 @@ int main(int argc, char** argv) {
     describeState.showingDetected = 1;
     DescribeProcessor(page);
     if (options.output == Output::kFields) {
-        PrintFields(stdout, FieldStyle::kLines, unknown, 0);
+        PrintFields(streams.out, FieldStyle::kLines, unknown, 0);
     } else if (options.output == Output::kJson) {
-        PrintFields(stdout, FieldStyle::kJson, unknown, megahertz);
+        PrintFields(streams.out, FieldStyle::kJson, unknown, megahertz);
     } else {
-        PrintSummary(stdout, megahertz);
+        PrintSummary(streams.out, megahertz);
     }
     return 0;
 }

@@ -1,7 +1,6 @@
-// Leaf-2 descriptor decoding: one row per kind, totals, bytes without a row, grid bounds; and
-// random registers through every decoder.
+// Leaf-2 descriptor decoding: one row per kind, totals, bytes without a row, grid bounds (random
+// registers through every decoder: tests/fuzz/ProbeFuzz.cpp).
 #include <cstring>
-#include <random>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -113,25 +112,3 @@ TEST(CacheGridTest, ResetKeepsCellTextsAndEmptyGridsAreMarked) {
     ExpectNoneDetected(level23Grid);
 }
 
-// Random registers through every decoder, a few per reset so full grids are met often: grids
-// stay within ten rows of terminated cells.
-TEST(DecodePropertyTest, RandomRegistersKeepGridsBounded) {
-    std::mt19937 random(20240611);
-    RecordingNotice notice;
-    ResetCacheRecords();
-    for (int round = 0; round < 20000 && !testing::Test::HasFatalFailure(); ++round) {
-        if (round % 7 == 0) ResetCacheResults();
-        processorRecord.cpuFamily = random() & 0xF;
-        processorRecord.cpuModel = random() & 0xF;
-        const uint32_t kind = 1 + (random() & 1);
-        switch (random() % 5) {
-        case 0: DecodeDescriptorRegister(random(), notice); break;
-        case 1: DecodeL1Cache(kind, random()); break;
-        case 2: DecodeL1Tlb(kind, random()); break;
-        case 3: DecodeL2Cache(random()); break;
-        case 4: DecodeL2Tlb(kind, random()); break;
-        }
-        ExpectGridSound(level1Grid);
-        ExpectGridSound(level23Grid);
-    }
-}

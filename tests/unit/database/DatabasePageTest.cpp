@@ -1,6 +1,5 @@
-// The database page: family lists, search keys, Find with its model scan, stepping, Reset, and
-// random selector states that must leave display and selectors on one processor.
-#include <random>
+// The database page: family lists, search keys, Find with its model scan, stepping and Reset (any
+// selector states and actions: tests/fuzz/DescribeFuzz.cpp).
 #include <string>
 
 #include "cache/RecordingNotice.h"
@@ -120,31 +119,6 @@ TEST_F(DatabasePageTest, ResetShowsTheDetectedProcessorAgain) {
     EXPECT_EQ(describeState.matchedEntry, 43u);
     EXPECT_EQ(database[IDC_DB_L2_LIST].text, "256");
     EXPECT_EQ(database.GetSelection(IDC_DB_BRAND_LIST), 2);
-}
-
-// Whatever the selectors and fields hold, a search ends with no browse request pending and the
-// selectors on the processor the display describes.
-TEST_F(DatabasePageTest, RandomSelectorsNeverLeaveThePageInconsistent) {
-    std::mt19937 random(4);
-    const char* const texts[] = {"", "0", "4", "15", "16", "99", "4294967296", "abc", " 12", "-3", "256 on die"};
-    for (int round = 0; round < 300; ++round) {
-        SetUp();
-        auto pick = [&](int count) { return static_cast<int>(random() % (count + 1)) - 1; };   // -1 to count-1
-        Select(pick(10), pick(4), pick(9), texts[random() % 11], pick(23), texts[random() % 11]);
-        SearchDatabase(database);
-        SCOPED_TRACE(round);
-        EXPECT_EQ(describeState.browseRequest, 0u);
-        const uint32_t vendor = processorRecord.vendorIndex;
-        EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), vendor < 10 ? static_cast<int>(vendor) : -1);
-        if (describeState.matchedEntry != 0) {
-            const DatabaseEntry& entry = EntryAt(describeState.matchedEntry);
-            EXPECT_EQ(database[IDC_DB_PROCESSOR].text, entry.processorName);
-            EXPECT_EQ(entry.vendorIndex, vendor);
-            EXPECT_EQ(database[IDC_DB_MODEL].text, std::to_string(processorRecord.cpuModel));
-        } else {
-            EXPECT_EQ(database[IDC_DB_PROCESSOR].text, "Unknown New Processor");
-        }
-    }
 }
 
 }  // namespace

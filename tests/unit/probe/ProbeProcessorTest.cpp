@@ -1,6 +1,6 @@
-// The probe on processors built leaf by leaf: classes, vendors, leaf order, boundaries, random leaves.
+// The probe on processors built leaf by leaf: classes, vendors, leaf order, boundaries (random
+// leaves: tests/fuzz/ProbeFuzz.cpp).
 #include <cstring>
-#include <random>
 
 #include "cpu/VendorTable.h"
 #include "probe/ProbeFixture.h"
@@ -138,36 +138,3 @@ TEST_F(ProbeTest, Leaf1FieldsAndTheCorrectionsOfEachVendor) {
     }
 }
 
-// Random leaves, mostly under a known vendor so every cache path is taken often: the texts stay
-// terminated, the indexes in range and the grids well formed; a second probe starts afresh and
-// gives the same record, grids and totals (no rows appended, no total added to).
-TEST_F(ProbeTest, RandomProcessorsGiveSoundRecordsTwice) {
-    static const uint32_t kLeaves[] = {0, 1, 2, 0x80000000, 0x80000001, 0x80000002, 0x80000003,
-                                       0x80000004, 0x80000005, 0x80000006, 0x80860001};
-    static const char* const kVendors[] = {"GenuineIntel", "AuthenticAMD", "GenuineTMx86", "CyrixInstead"};
-    std::mt19937 random(1994);
-    for (int round = 0; round < 5000; ++round) {
-        RecordingCpuid processor;
-        for (uint32_t leaf : kLeaves) {
-            const uint32_t eax = random(), ebx = random(), ecx = random(), edx = random();
-            if (random() % 8 != 0) processor.Set(leaf, {eax, ebx, ecx, edx});
-        }
-        if (random() % 4 != 0) SetVendor(processor, kVendors[random() % 4], random());
-        ProbeProcessor(processor, notice);
-        ASSERT_NE(std::memchr(record.vendorString, '\0', sizeof record.vendorString), nullptr);
-        ASSERT_EQ(record.brandString[kBrandStringLength], '\0');
-        ASSERT_LT(record.vendorIndex, 10u);
-        ASSERT_LE(record.cpuFamily, 15u);
-        ExpectGridSound(level1Grid);
-        ExpectGridSound(level23Grid);
-        const ProcessorRecord first = processorRecord;
-        const CacheGrid firstL1 = level1Grid, firstL23 = level23Grid;
-        const CacheTotals firstTotals = cacheTotals;
-        ProbeProcessor(processor, notice);
-        ASSERT_EQ(std::memcmp(&first, &processorRecord, sizeof first), 0);
-        ASSERT_EQ(std::memcmp(&firstL1, &level1Grid, sizeof firstL1), 0);
-        ASSERT_EQ(std::memcmp(&firstL23, &level23Grid, sizeof firstL23), 0);
-        ASSERT_EQ(Totals(firstTotals), Totals(cacheTotals));
-        if (HasFatalFailure()) return;
-    }
-}

@@ -1,0 +1,40 @@
+// Windows version detection over any version record, a service-pack text without terminator
+// among them: the description ends inside its buffer and names a row of the release table, and
+// the OS page shows it.
+#include "FakePageControls.h"
+#include "FuzzInput.h"
+#include "resource.h"
+#include "system/OsPage.h"
+#include "system/ReleaseTable.h"
+#include "system/WindowsVersion.h"
+
+namespace {
+
+class FuzzMetrics final : public SystemMetrics {
+public:
+    explicit FuzzMetrics(FuzzInput& in) : tabletPc_(in.Word()), mediaCenter_(in.Word()) {}
+    int32_t Metric(int32_t index) override { return index == 86 ? tabletPc_ : mediaCenter_; }
+
+private:
+    int32_t tabletPc_, mediaCenter_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzInput in(data, size);
+    WindowsVersionInfo info;
+    in.Bytes(&info, sizeof info);
+    const bool extended = in.Byte() & 1;
+    FuzzMetrics metrics(in);
+    IdentifyWindows(info, extended, metrics);
+    Require(Terminated(osIdentity.description, kOsDescriptionSize), "the description ends inside its buffer");
+    Require(osIdentity.releaseIndex < kReleaseRowCount, "the release is a row of the table");
+
+    std::vector<int> ids;
+    for (int id = 1000; id < 1100; ++id) ids.push_back(id);
+    FakePageControls page(ids);
+    InitOsPage(page);
+    Require(page[IDC_OS_NAME].text == osIdentity.description, "the OS page names the detected release");
+    return 0;
+}
