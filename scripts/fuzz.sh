@@ -35,7 +35,9 @@ for name in "${targets[@]}"; do
     if [ -n "$found" ] || [ -z "$executions" ]; then
         failed=1
         grep -m1 -E 'broken promise|ERROR|SUMMARY' "$log" | sed "s/^/          /"
-        for input in "$failures"/*; do [ -e "$input" ] && echo "          input $input: $(head -c 120 "$input" | od -An -c | tr -s ' ' | head -c 200)"; done
+        for input in "$failures"/*; do
+            [ -e "$input" ] && echo "          input $input: $(head -c 60 "$input" | od -An -c | tr -s ' \n' ' ')"
+        done
     fi
 done
 exit "$failed"
