@@ -112,7 +112,7 @@ CpuidDump::LoadResult CpuidDump::LoadText(const char* text, size_t length) {
 CpuidDump::LoadResult CpuidDump::LoadStream(FILE* stream) {
     Clear();
     static char chunk[kChunk];
-    char line[kLineCapacity + 1];
+    char line[kLineCapacity];
     size_t length = 0;
     bool overlong = false;
     size_t total = 0;
@@ -125,7 +125,7 @@ CpuidDump::LoadResult CpuidDump::LoadStream(FILE* stream) {
                 if (!overlong) TakeLine(line, length);
                 length = 0;
                 overlong = false;
-            } else if (length < sizeof line) {
+            } else if (length < sizeof line) {   // as in LoadText: up to kLineCapacity bytes, no more
                 line[length++] = c;
             } else {
                 overlong = true;
