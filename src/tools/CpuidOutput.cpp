@@ -4,7 +4,9 @@
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/VendorTable.h"
+#include "database/DescribeProcessor.h"
 #include "database/DescribeState.h"
+#include "probe/ProbeProcessor.h"
 #include "text/TextRoutines.h"
 #include "tools/FieldWriter.h"
 
@@ -176,4 +178,22 @@ void PrintDump(FILE* out, CpuidSource& cpu) {
     PrintRange(out, cpu, 0, 2);                    // the vendor, the signature, leaf-2 descriptors
     PrintRange(out, cpu, 0x80000000, 0x80000006);  // the brand string and the extended cache leaves
     if (processorRecord.vendorIndex == kVendorTransmeta) PrintRange(out, cpu, 0x80860000, 0x80860001);
+}
+
+void IdentifyProcessor(CpuidSource& cpu, UnknownDescriptors& unknown) {
+    class CollectingNotice final : public DescriptorNotice {
+    public:
+        explicit CollectingNotice(UnknownDescriptors& unknown) : unknown_(unknown) {}
+        void UnknownDescriptor(uint32_t descriptor) override {
+            if (unknown_.count < UnknownDescriptors::kCapacity) unknown_.values[unknown_.count++] = descriptor;
+        }
+
+    private:
+        UnknownDescriptors& unknown_;
+    } notice(unknown);
+    ProbeProcessor(cpu, notice);
+    describeState = {};
+    describeState.showingDetected = 1;
+    NoControls page;   // the texts alone
+    DescribeProcessor(page);
 }

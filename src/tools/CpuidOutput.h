@@ -14,6 +14,9 @@ struct UnknownDescriptors {
     int count;
 };
 
+// ProbeProcessor, then DescribeProcessor as the Main page describes the detected processor;
+// the descriptors the table lacks go to unknown.
+void IdentifyProcessor(CpuidSource& cpu, UnknownDescriptors& unknown);
 // The record, the caches and the description as "name: value" lines or one JSON object;
 // measuredMhz when not 0.
 void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown, uint32_t measuredMhz);

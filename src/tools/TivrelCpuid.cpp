@@ -15,8 +15,6 @@
 #include "cpu/MeasuringSettings.h"
 #include "cpu/NativeCpuid.h"
 #include "cpu/ProcessorRecord.h"
-#include "database/DescribeProcessor.h"
-#include "probe/ProbeProcessor.h"
 #include "tools/CpuidOutput.h"
 #include "tools/TivrelCpuid.h"
 #include "version.h"
@@ -213,29 +211,17 @@ int RunTivrelCpuid(int argc, char** argv, const ToolStreams& streams) {
     const int status = ReadOptions(argc, argv, streams, options);
     if (status != kCarryOn) return status;
     processorRecord = {};
-    describeState = {};
     UnknownDescriptors unknown = {};
-    class CollectingNotice final : public DescriptorNotice {
-    public:
-        explicit CollectingNotice(UnknownDescriptors& unknown) : unknown_(unknown) {}
-        void UnknownDescriptor(uint32_t descriptor) override {
-            if (unknown_.count < UnknownDescriptors::kCapacity) unknown_.values[unknown_.count++] = descriptor;
-        }
-
-    private:
-        UnknownDescriptors& unknown_;
-    } notice(unknown);
-
     NativeCpuid native;
     CpuidDump dump;
     if (options.file != nullptr) {
         if (options.measure) return Fail(streams, "--measure needs the running processor, not a dump", "");
         const int loaded = LoadDump(streams, dump, options.file);
         if (loaded != kCarryOn) return loaded;
-        ProbeProcessor(dump, notice);
+        IdentifyProcessor(dump, unknown);
     } else {
         if (!native.CanToggleFlag(kIdFlag)) return Fail(streams, "this processor has no CPUID instruction", "");
-        ProbeProcessor(native, notice);
+        IdentifyProcessor(native, unknown);
     }
     if (options.output == Output::kDump) {
         PrintDump(streams.out, native);
@@ -246,10 +232,6 @@ int RunTivrelCpuid(int argc, char** argv, const ToolStreams& streams) {
         if (!HasTimeStampCounter(processorRecord.featuresEdx)) return Fail(streams, "this processor has no time-stamp counter", "");
         megahertz = MeasureClock(options.seconds);
     }
-    // As the Main page describes the detected processor, on a page without its controls.
-    NoControls page;
-    describeState.showingDetected = 1;
-    DescribeProcessor(page);
     if (options.output == Output::kFields) {
         PrintFields(streams.out, FieldStyle::kLines, unknown, 0);
     } else if (options.output == Output::kJson) {

@@ -7,6 +7,7 @@
 #include "cpu/ProcessorRecord.h"
 #include "database/DatabasePage.h"
 #include "database/DatabaseTables.h"
+#include "database/DescribeState.h"
 #include "resource.h"
 
 namespace {
@@ -43,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     record.brandStringValid = in.Byte() & 1;
     record.transmetaShift = in.Byte() % 4;
     cacheTotals.l2 = in.Word();
-    describeState.showingDetected = 1;
+    describeState.showingDetected = in.Byte() & 1;
+    describeState.matchedEntry = in.Byte();   // a browse request for any position, in the table or not
+    describeState.browseRequest = in.Byte() & 1;
     std::vector<int> ids;   // every control of the Main and Database pages
     for (int id = 1000; id < 1300; ++id) ids.push_back(id);
     for (int id = 1600; id < 1700; ++id) ids.push_back(id);

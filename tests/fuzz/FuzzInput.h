@@ -8,8 +8,6 @@
 #include <string>
 
 #include "cpu/CpuidSource.h"
-#include "database/DescribeProcessor.h"
-#include "probe/ProbeProcessor.h"
 #include "tools/CpuidOutput.h"
 
 // Numbers and texts taken from the front of the bytes; zeros once they run out.
@@ -53,20 +51,10 @@ inline void Require(bool kept, const char* promise) {
 
 inline bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
-// ProbeProcessor and DescribeProcessor on the source, as tivrel-cpuid --fields prints them.
+// The processor as tivrel-cpuid --fields prints it.
 inline std::string FieldLines(CpuidSource& cpu) {
-    static UnknownDescriptors unknown;
-    struct Collecting final : DescriptorNotice {
-        void UnknownDescriptor(uint32_t descriptor) override {
-            if (unknown.count < UnknownDescriptors::kCapacity) unknown.values[unknown.count++] = descriptor;
-        }
-    } notice;
-    unknown = {};
-    ProbeProcessor(cpu, notice);
-    describeState = {};
-    describeState.showingDetected = 1;
-    NoControls page;
-    DescribeProcessor(page);
+    UnknownDescriptors unknown = {};
+    IdentifyProcessor(cpu, unknown);
     char* text = nullptr;
     size_t length = 0;
     FILE* out = open_memstream(&text, &length);

@@ -6,6 +6,7 @@
 
 #include "FuzzInput.h"
 #include "cpu/ProcessorRecord.h"
+#include "database/DescribeState.h"
 #include "report/Report.h"
 #include "system/MachineSummary.h"
 #include "system/WindowsVersion.h"

@@ -1,7 +1,7 @@
 // Recording PageControls for unit tests: a fixed set of ids, each with its state.
 #pragma once
 #include <algorithm>
-#include <cstring>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,10 +33,9 @@ public:
         items.insert(items.begin() + std::min<size_t>(position, items.size()), text);
     }
     void ClearItems(int id) override { Edit(id).items.clear(); }
+    // Cut to the capacity and terminated, as a window's text is read.
     void GetText(int id, char* output, size_t capacity) const override {
-        if (capacity == 0) return;
-        std::strncpy(output, HasControl(id) ? controls.at(id).text.c_str() : "", capacity - 1);
-        output[capacity - 1] = '\0';
+        if (capacity > 0) std::snprintf(output, capacity, "%s", HasControl(id) ? controls.at(id).text.c_str() : "");
     }
     int GetSelection(int id) const override { return HasControl(id) ? controls.at(id).selection : -1; }
     const FakeControl& operator[](int id) const { return controls.at(id); }

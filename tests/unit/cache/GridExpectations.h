@@ -1,8 +1,6 @@
 // Comparing a cache grid's filled rows with expected cell texts.
 #pragma once
 #include <array>
-#include <cstring>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -23,13 +21,6 @@ inline void ExpectRows(const CacheGrid& grid, const std::vector<ExpectedRow>& ro
 inline void ExpectNoneDetected(const CacheGrid& grid) {
     EXPECT_EQ(grid.rowCount, 0u);
     EXPECT_STREQ(grid.rows[0].cells[kTypeCell], "None Detected");
-}
-
-// Every row count within the grid, every cell terminated within its 20 bytes.
-inline void ExpectGridSound(const CacheGrid& grid) {
-    ASSERT_LE(grid.rowCount, kCacheGridRows);
-    for (const CacheRow& row : grid.rows)
-        for (const char* cell : row.cells) ASSERT_NE(std::memchr(cell, '\0', kCacheCellSize), nullptr);
 }
 
 inline void ResetCacheRecords() {

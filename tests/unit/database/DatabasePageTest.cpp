@@ -1,11 +1,9 @@
-// The database page: family lists, search keys, Find with its model scan, stepping and Reset (any
-// selector states and actions: tests/fuzz/DescribeFuzz.cpp).
+// The database page: browsing, search keys, Find's model scan and Reset (any actions and selector
+// states: tests/fuzz/DescribeFuzz.cpp; Find examples that land on their entry: tests/ui/scenarios/database.sh).
 #include <string>
 
-#include "cache/RecordingNotice.h"
-#include "cpu/CpuidDump.h"
+#include "database/ClassCommentary.h"
 #include "database/DescribeFixture.h"
-#include "probe/ProbeProcessor.h"
 
 namespace {
 
@@ -24,27 +22,52 @@ protected:
     std::vector<std::string> Families() { return database[IDC_DB_FAMILY_LIST].items; }
 };
 
-// Every entry names the family the list shows for its vendor and family (family 15 at position
-// 7); the announced processors (key 255, with family 15 keys) name the list's last family.
-TEST_F(DatabasePageTest, FamilyListFollowsTheVendorAndNamesEveryEntrysFamily) {
+// Next from the entry before shows every entry with its own keys, class and family list (family
+// 15 at position 7; the announced processors, key 255, name the list's last family), whatever the
+// detected L2 total and Transmeta revision: 128 shows its own class 57, not 130's 58. Browsing
+// rebuilds the record from the signature, so it has no bits above the type's.
+TEST_F(DatabasePageTest, NextShowsEachEntryWithItsOwnKeysClassAndFamily) {
+    Detected(3, 0x0543, 0, 64);   // a Transmeta part with 64 KB of L2
+    processorRecord.transmetaShift = 2;
     for (uint32_t position = 1; position <= kDatabaseEntryCount; ++position) {
+        SCOPED_TRACE(position);
         const DatabaseEntry& entry = EntryAt(position);
-        processorRecord.vendorIndex = entry.vendorIndex;
-        processorRecord.cpuFamily = (entry.signature >> 8) & 0xF;
-        FillFamilyList(database);
+        describeState.matchedEntry = position - 1;
+        BrowseDatabase(database, +1);
+        ASSERT_EQ(describeState.matchedEntry, position);
+        EXPECT_EQ(describeState.statsKey, entry.statsKey);
+        EXPECT_EQ(ClassStatsFor(entry.statsKey).key, entry.statsKey);
+        EXPECT_EQ(entry.signature & ~0x3FFFu, 0u);
+        EXPECT_EQ(database[IDC_DB_PROCESSOR].text, entry.processorName);
+        EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), static_cast<int>(entry.vendorIndex));
+        EXPECT_EQ(database[IDC_DB_MODEL].text, std::to_string((entry.signature >> 4) & 0xF));
+        EXPECT_EQ(database[IDC_DB_COMMENTARY].text, ClassCommentary(entry.statsKey));
+        EXPECT_NE(database[IDC_DB_L2_LIST].text, "64");   // the class's text, never the detected total
+        ASSERT_EQ(Families().size(), 9u);
         const int shown = entry.statsKey == 255 ? 8 : database.GetSelection(IDC_DB_FAMILY_LIST);
-        ASSERT_GE(shown, 0) << position;
-        EXPECT_EQ(Families()[shown], entry.familyName) << position;
+        ASSERT_GE(shown, 0);
+        EXPECT_EQ(Families()[shown], entry.familyName);
     }
-    // Transmeta's and any other vendor's last family; families 9-14 have no position.
-    const struct { uint32_t vendor, family; int selected; } others[] = {{3, 5, 5}, {6, 9, -1}};
-    for (const auto& c : others) {
-        processorRecord.vendorIndex = c.vendor;
-        processorRecord.cpuFamily = c.family;
-        FillFamilyList(database);
-        ASSERT_EQ(Families().size(), 9u) << c.vendor;
-        EXPECT_EQ(Families()[8], "Pentium(R) 5") << c.vendor;
-        EXPECT_EQ(database.GetSelection(IDC_DB_FAMILY_LIST), c.selected) << c.vendor;
+}
+
+// Prev with nothing matched and Next past the last entry stay within the table; the class
+// statistics in their units.
+TEST_F(DatabasePageTest, StepsStayWithinTheTableAndShowTheClassStatistics) {
+    const struct { uint32_t from; int step; uint32_t shown; const char *date, *gates, *freq, *bus; } cases[] = {
+        {0, -1, 1, "Oct 1971", "2000", "0 MHz", "0 MHz"},   // nothing matched before
+        {133, +1, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
+        {81, -1, 80, "Jun 2007", "199 Million", "5000 MHz", "800 MHz"},   // key 255, announced processors
+        {21, -1, 20, "Mar 1993", "3100000", "66 MHz", "66 MHz"},          // key 1, thousands
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        describeState.matchedEntry = c.from;
+        BrowseDatabase(database, c.step);
+        EXPECT_EQ(describeState.matchedEntry, c.shown);
+        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, c.date);
+        EXPECT_EQ(database[IDC_DB_STATS_GATES].text, c.gates);
+        EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, c.freq);
+        EXPECT_EQ(database[IDC_DB_STATS_BUS].text, c.bus);
     }
 }
 
@@ -68,57 +91,33 @@ TEST_F(DatabasePageTest, SearchKeysBuildTheSignature) {
     }
 }
 
-TEST_F(DatabasePageTest, FindExamples) {
-    const struct { int vendor, familyPosition; const char *model, *l2; uint32_t entry; const char* shownModel; } cases[] = {
-        {3, 5, "4", "256", 126, "4"}, {3, 5, "4", "512", 128, "4"}, {3, 5, "4", "0", 125, "4"},
-        {0, 7, "4", "", 80, "4"},   // "No Brand" finds the announced Pentium 5
-        {1, 7, "9", "", 124, "9"},
-        {1, 7, "2", "", 109, "4"},  // the scan: AMD family 15 has no model below 4, not even a base 0F00
-        {1, 8, "3", "", 0, "0"},    // family 8 has no entry: after the scan the model reads 0
-    };
+// A signature without an entry makes Find try models 0 to 16: AMD family 15 has no model below
+// 4, not even a base 0F00. A family without any entry leaves the model field at 0.
+TEST_F(DatabasePageTest, FindScansTheModelsWhenTheSignatureHasNoEntry) {
+    Select(1, 0, 7, "2", 0, "");
+    SearchDatabase(database);
+    EXPECT_EQ(describeState.matchedEntry, 109u);
+    EXPECT_EQ(database[IDC_DB_MODEL].text, "4");
+    Select(1, 0, 8, "3", 0, "");
+    SearchDatabase(database);
+    EXPECT_EQ(describeState.matchedEntry, 0u);
+    EXPECT_EQ(database[IDC_DB_MODEL].text, "0");
+}
+
+// Reset after browsing shows the record probed afresh with its selectors (a brand past the list
+// selects nothing) and its measured L2 total, not its class's "512 on die".
+TEST_F(DatabasePageTest, ResetShowsTheDetectedProcessorWithItsSelectors) {
+    const struct { uint32_t signature, brandId; int brand, type; } cases[] = {{0x0F29, 9, 9, 0}, {0x3F29, 23, -1, 3}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.entry);
-        Select(c.vendor, 0, c.familyPosition, c.model, 0, c.l2);
-        SearchDatabase(database);
-        EXPECT_EQ(describeState.matchedEntry, c.entry);
-        EXPECT_EQ(database[IDC_DB_MODEL].text, c.shownModel);
-        EXPECT_EQ(database[IDC_DB_PROCESSOR].text, c.entry ? EntryAt(c.entry).processorName : "Unknown New Processor");
+        SCOPED_TRACE(c.brandId);
+        Detected(0, c.signature, c.brandId, 512);   // Intel
+        describeState.showingDetected = 0;   // as browsing leaves it
+        ShowDetectedProcessor(database);
+        EXPECT_EQ(database[IDC_DB_L2_LIST].text, "512");
+        EXPECT_EQ(database.GetSelection(IDC_DB_FAMILY_LIST), 7);   // family 15
+        EXPECT_EQ(database.GetSelection(IDC_DB_BRAND_LIST), c.brand);
+        EXPECT_EQ(database.GetSelection(IDC_DB_TYPE_LIST), c.type);
     }
-}
-
-TEST_F(DatabasePageTest, StepsStayWithinTheTableAndFindReadsTheClassL2) {
-    BrowseDatabase(database, +1);   // nothing matched before: entry 1
-    EXPECT_EQ(describeState.matchedEntry, 1u);
-    BrowseDatabase(database, -1);
-    EXPECT_EQ(describeState.matchedEntry, 1u);
-    describeState.matchedEntry = 125;
-    BrowseDatabase(database, +1);
-    EXPECT_EQ(database[IDC_DB_PROCESSOR].text, "Transmeta Crusoe TM5400");
-    EXPECT_EQ(database[IDC_DB_L2_LIST].text, "256 on die");
-    EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), 3);
-    EXPECT_EQ(Families()[5], "TM3x00 / TM5x00 / TM8xx0");
-    SearchDatabase(database);       // reads 256 from "256 on die"
-    EXPECT_EQ(describeState.matchedEntry, 126u);
-    describeState.matchedEntry = 133;
-    BrowseDatabase(database, +1);
-    EXPECT_EQ(describeState.matchedEntry, 133u);
-    EXPECT_EQ(describeState.browseRequest, 0u);
-}
-
-TEST_F(DatabasePageTest, ResetShowsTheDetectedProcessorAgain) {
-    CpuidDump cpu;
-    RecordingNotice notice;
-    ASSERT_EQ(cpu.LoadFile(TIVREL_DUMP_DIR "/intel-pentium-iii-coppermine.txt"), CpuidDump::LoadResult::kLoaded);
-    ProbeProcessor(cpu, notice);
-    ShowDetectedProcessor(database);
-    EXPECT_EQ(describeState.matchedEntry, 43u);
-    BrowseDatabase(database, +1);
-    EXPECT_EQ(describeState.matchedEntry, 44u);
-    ProbeProcessor(cpu, notice);
-    ShowDetectedProcessor(database);
-    EXPECT_EQ(describeState.matchedEntry, 43u);
-    EXPECT_EQ(database[IDC_DB_L2_LIST].text, "256");
-    EXPECT_EQ(database.GetSelection(IDC_DB_BRAND_LIST), 2);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Fixture for the description tests: fresh records, and pages with the Main and the
-// Database page's controls.
+// Fixture for the description tests: fresh records, and the Main and Database pages' controls.
 #pragma once
 #include <gtest/gtest.h>
 

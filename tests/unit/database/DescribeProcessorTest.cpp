@@ -1,5 +1,5 @@
-// DescribeProcessor: the worked examples of the matching, what the pages show with and without
-// a match, browsing with the class statistics, and the selectors.
+// DescribeProcessor: worked examples of the matching, the pages with and without a match (the walk
+// down a model's steppings, an L2 size that picks its entry: tests/unit/probe/ProbeDumpsTest.cpp).
 #include <cstring>
 
 #include "database/DescribeFixture.h"
@@ -16,23 +16,13 @@ struct MatchCase {
 
 // clang-format off
 const MatchCase kMatches[] = {
-    {"0686 walks down to 0680, where brand 2 picks entry 43", kIntel, 0x0686, 2, 256, 0, 43, 12,
-     "Intel(R) Pentium(R) III Processor", "Coppermine / A80526", "0.18 \xB5m PIII / PIII Xeon / Celeron, 8",
-     "Pentium(R) Pro/II/III/M, 6", "Intel(R) Pentium(R) III Processor, 2"},
     {"0690 brand 0: both entries fail on the brand, which is then dropped", kIntel, 0x0690, 0, 0, 0, 51, 17,
      "Intel(R) Pentium(R) M Processor", "Banias", "0.13 \xB5m Pentium M, 9", "Pentium(R) Pro/II/III/M, 6", ""},
-    {"0F27 brand 9 walks to 0F25", kIntel, 0x0F27, 9, 0, 0, 73, 75,
-     "Intel(R) Pentium(R) 4 Processor with HT Technology Extreme Edition", "Northwood",
-     "130 nm P4 / Xeon / Xeon MP / Celeron / Mobile, 2", "Pentium(R) 4, 15",
-     "Intel(R) Pentium(R) 4 Processor with HT Technology Extreme Edition, 9"},
     {"0F0A brand 8 reaches the family base 0F00, never 0F03", kIntel, 0x0F0A, 8, 0, 0, 55, 18,
      "Intel(R) Pentium(R) 4 Processor", "Willamette", "180 nm P4 / Xeon, 0", "Pentium(R) 4, 15",
      "Intel(R) Pentium(R) 4 Processor, 8"},
-    {"0650 without L2 falls through to the Celeron", kIntel, 0x0650, 0, 0, 0, 35, 6,
+    {"0650 without L2 passes the entries that ask for a size", kIntel, 0x0650, 0, 0, 0, 35, 6,
      "Intel(R) Celeron(R) Processor", "Covington", "0.25 \xB5m PII / PII Xeon / Celeron, 5",
-     "Pentium(R) Pro/II/III/M, 6", ""},
-    {"0650 with 1024 KB is the Xeon", kIntel, 0x0650, 0, 1024, 0, 32, 93,
-     "Intel(R) Pentium(R) II Xeon Processor", "Deschutes / A80523", "0.25 \xB5m PII / PII Xeon / Celeron, 5",
      "Pentium(R) Pro/II/III/M, 6", ""},
     {"a later Transmeta revision takes texts and class from the entry two on", kTransmeta, 0x0543, 0, 512, 2, 128, 58,
      "Transmeta Crusoe TM5800", "TM5800", "0.13 \xB5m TM5x00, 4", "TM3x00 / TM5x00 / TM8xx0, 5", ""},
@@ -45,6 +35,7 @@ const MatchCase kMatches[] = {
 
 }  // namespace
 
+// Each example on the Main page, then its status rows on the Database page.
 TEST_F(DescribeTest, WorkedExamplesMatchTheirEntries) {
     for (const MatchCase& c : kMatches) {
         SCOPED_TRACE(c.what);
@@ -55,7 +46,6 @@ TEST_F(DescribeTest, WorkedExamplesMatchTheirEntries) {
         EXPECT_EQ(describeState.matchedEntry, c.entry);
         EXPECT_EQ(describeState.statsKey, c.statsKey);
         EXPECT_EQ(main[IDC_MAIN_PROCESSOR].text, c.processor);
-        EXPECT_STREQ(processorDescription.processorText, c.processor);
         EXPECT_EQ(main[IDC_MAIN_CODE_NAME].text, *c.codeName ? c.codeName : "Not Found");
         EXPECT_EQ(main[IDC_MAIN_CODE_NAME].enabled, *c.codeName != '\0');
         EXPECT_STREQ(processorDescription.codeNameText, *c.codeName ? c.codeName : "Unknown");
@@ -64,26 +54,12 @@ TEST_F(DescribeTest, WorkedExamplesMatchTheirEntries) {
         EXPECT_EQ(main[IDC_MAIN_BRAND_ID].text, c.brandRow);
         EXPECT_EQ(main[IDC_MAIN_BRAND_ID].enabled, *c.brandRow != '\0');
         EXPECT_EQ(cacheTotals.l2, c.l2);   // L2 sizes are relaxed, the total is never touched
+        DescribeProcessor(database);
+        EXPECT_EQ(database[IDC_DB_FAMILY_STATUS].text, "Match, " + std::to_string((c.signature >> 8) & 0xF));
+        EXPECT_EQ(database[IDC_DB_BRAND_STATUS].text, (*c.brandRow ? "Match, " : "Unknown, ") + std::to_string(c.brandId));
+        EXPECT_EQ(database[IDC_DB_TYPE_STATUS].text, "Match");
+        EXPECT_EQ(database[IDC_DB_VENDOR_STRING].text, main[IDC_MAIN_VENDOR].text);
     }
-}
-
-// The brand is dropped only after every entry of the signature failed on it.
-TEST_F(DescribeTest, BrandIsDroppedOnlyWhenNoEntryHasIt) {
-    Detected(kIntel, 0x0680, 2);
-    DescribeProcessor(main);
-    EXPECT_EQ(describeState.matchedEntry, 43u);
-    EXPECT_EQ(describeState.relaxStep, 3u);   // an exact first pass relaxes nothing
-    EXPECT_EQ(describeState.brandRelaxed, 0u);
-
-    Detected(kIntel, 0x0690, 0);
-    describeState.showingDetected = 0;
-    DescribeProcessor(database);
-    EXPECT_EQ(describeState.brandRelaxed, 1u);
-    EXPECT_EQ(database[IDC_DB_BRAND_STATUS].text, "Unknown, 0");
-    EXPECT_EQ(database[IDC_DB_FAMILY_STATUS].text, "Match, 6");
-    EXPECT_EQ(database[IDC_DB_TYPE_STATUS].text, "Match");
-    EXPECT_EQ(database[IDC_DB_VENDOR_STRING].text, "GenuineIntel");
-    EXPECT_EQ(database[IDC_DB_L2_LIST].text, "1024 on die");   // the class's text, not the total
 }
 
 // No entry fits: the page shows the bare numbers, the report's texts say the same, and no
@@ -102,7 +78,6 @@ TEST_F(DescribeTest, NoMatchShowsBareNumbersEverywhere) {
         DescribeProcessor(main);
         DescribeProcessor(database);
         EXPECT_EQ(describeState.matchedEntry, 0u);
-        EXPECT_EQ(describeState.statsKey, 0u);
         EXPECT_EQ(main[IDC_MAIN_FAMILY].text, std::to_string((c.signature >> 8) & 0xF));
         EXPECT_EQ(main[IDC_MAIN_MODEL].text, std::to_string((c.signature >> 4) & 0xF));
         EXPECT_EQ(main[IDC_MAIN_CODE_NAME].text, "Not Found");
@@ -110,12 +85,8 @@ TEST_F(DescribeTest, NoMatchShowsBareNumbersEverywhere) {
         EXPECT_EQ(main[IDC_MAIN_BRAND_ID].text, c.brandRow);
         EXPECT_EQ(main[IDC_MAIN_BRAND_ID].enabled, *c.brandRow != '\0');
         EXPECT_EQ(database[IDC_DB_TYPE_STATUS].text, "Not Found");
-        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, "Unknown");
-        EXPECT_EQ(database[IDC_DB_STATS_GATES].text, "0");
-        EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, "0 MHz");
+        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, "Unknown");   // the empty class's statistics
         EXPECT_STREQ(processorDescription.processorText, "Unknown New Processor");
-        EXPECT_STREQ(processorDescription.familyText, main[IDC_MAIN_FAMILY].text.c_str());
-        EXPECT_STREQ(processorDescription.modelLineText, main[IDC_MAIN_MODEL].text.c_str());
         EXPECT_STREQ(processorDescription.codeNameText, "Not Found");
         EXPECT_STREQ(processorDescription.brandText, c.brandRow);
     }
@@ -145,54 +116,4 @@ TEST_F(DescribeTest, MainPageRowsBesideTheMatch) {
         EXPECT_EQ(main[cell.id].text, cell.text) << cell.id;
         EXPECT_EQ(main[cell.id].enabled, cell.id != IDC_MAIN_L3) << cell.id;
     }
-}
-
-// A browse request shows the entry at its position with its own keys and class, whatever the
-// L2 total and the Transmeta revision (128's class is 57, not 130's 58), clears the request,
-// and stays within the table.
-TEST_F(DescribeTest, BrowsingShowsTheEntryAndItsClassWithinTheTable) {
-    const struct { uint32_t requested, shown; const char *date, *gates, *freq, *bus; } cases[] = {
-        {128, 128, "Oct 2000", "37 Million", "700 MHz", "133 MHz"},
-        {0, 1, "Oct 1971", "2000", "0 MHz", "0 MHz"},
-        {134, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
-        {0xFFFFFFFF, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
-        {80, 80, "Jun 2007", "199 Million", "5000 MHz", "800 MHz"},   // key 255, announced processors
-        {20, 20, "Mar 1993", "3100000", "66 MHz", "66 MHz"},          // key 1, thousands
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.requested);
-        Detected(kTransmeta, 0x0543, 0, 64);
-        processorRecord.transmetaShift = 2;
-        describeState.showingDetected = 0;
-        describeState.matchedEntry = c.requested;
-        describeState.browseRequest = 1;
-        DescribeDatabaseEntry(database);
-        const DatabaseEntry& entry = EntryAt(c.shown);
-        EXPECT_EQ(describeState.matchedEntry, c.shown);
-        EXPECT_EQ(describeState.browseRequest, 0u);
-        EXPECT_EQ(describeState.statsKey, entry.statsKey);
-        EXPECT_EQ(database[IDC_DB_PROCESSOR].text, entry.processorName);
-        EXPECT_EQ(processorRecord.vendorIndex, entry.vendorIndex);
-        EXPECT_EQ(processorRecord.cpuModel, (entry.signature >> 4) & 0xF);
-        EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), static_cast<int>(entry.vendorIndex));
-        EXPECT_EQ(database[IDC_DB_MODEL].text, std::to_string((entry.signature >> 4) & 0xF));
-        EXPECT_EQ(database[IDC_DB_STATS_DATE].text, c.date);
-        EXPECT_EQ(database[IDC_DB_STATS_GATES].text, c.gates);
-        EXPECT_EQ(database[IDC_DB_STATS_FREQ].text, c.freq);
-        EXPECT_EQ(database[IDC_DB_STATS_BUS].text, c.bus);
-        EXPECT_FALSE(database[IDC_DB_COMMENTARY].text.empty());
-    }
-}
-
-TEST_F(DescribeTest, SelectorsFollowTheDescribedProcessor) {
-    Detected(kIntel, 0x0F29, 9, 512);
-    DescribeProcessor(database);
-    EXPECT_EQ(database.GetSelection(IDC_DB_FAMILY_LIST), 7);   // family 15
-    EXPECT_EQ(database.GetSelection(IDC_DB_BRAND_LIST), 9);
-    EXPECT_EQ(database.GetSelection(IDC_DB_TYPE_LIST), 0);
-    EXPECT_EQ(database[IDC_DB_L2_LIST].text, "512");            // the measured total
-    Detected(kIntel, 0x3F29, 23, 512);                          // type 3, a brand past the list
-    DescribeProcessor(database);
-    EXPECT_EQ(database.GetSelection(IDC_DB_BRAND_LIST), -1);
-    EXPECT_EQ(database.GetSelection(IDC_DB_TYPE_LIST), 3);
 }

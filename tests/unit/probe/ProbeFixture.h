@@ -1,15 +1,33 @@
-// Fixture for probe tests: a dump-backed fake processor and freshly zeroed records.
+// Fixture for probe tests: a dump-backed fake processor that records its leaves; zeroed records.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "cache/GridExpectations.h"
 #include "cache/RecordingNotice.h"
+#include "cpu/CpuidDump.h"
 #include "cpu/ProcessorRecord.h"
-#include "cpu/RecordingCpuid.h"
 #include "probe/ProbeProcessor.h"
+
+// Records each executed leaf. Given leaf 2 answers, it gives them in turn and repeats the last,
+// as a processor with several leaf 2 passes does.
+class RecordingCpuid : public CpuidDump {
+public:
+    CpuidRegisters Execute(uint32_t leaf) override {
+        executed.push_back(leaf);
+        if (leaf != 2 || leaf2.empty()) return CpuidDump::Execute(leaf);
+        const CpuidRegisters next = leaf2.front();
+        if (leaf2.size() > 1) leaf2.erase(leaf2.begin());
+        return next;
+    }
+    bool Executed(uint32_t leaf) const { return std::find(executed.begin(), executed.end(), leaf) != executed.end(); }
+    std::vector<uint32_t> executed;
+    std::vector<CpuidRegisters> leaf2;
+};
 
 class ProbeTest : public ::testing::Test {
 protected:
@@ -25,7 +43,6 @@ protected:
         ASSERT_EQ(cpu.LoadFile(path.c_str()), CpuidDump::LoadResult::kLoaded) << path;
         ProbeProcessor(cpu, notice);
     }
-    void Probe() { ProbeProcessor(cpu, notice); }
     // Leaf 0 with a vendor string of twelve characters (EBX, EDX, ECX order).
     static void SetVendor(CpuidDump& processor, const char* vendor, uint32_t highestLeaf) {
         uint32_t words[3] = {0, 0, 0};

@@ -10,9 +10,8 @@
 // Into junk-filled buffers of the documented size; the most negative value has a magnitude too.
 TEST(TextRoutines, DecimalAndHexTexts) {
     const struct { int32_t value; const char* decimal; const char* hex; } cases[] = {
-        {0, "0", "00000000"},     {10, "10", "0000000A"},               {1000000, "1000000", "000F4240"},
-        {-1, "-1", "FFFFFFFF"},   {INT32_MAX, "2147483647", "7FFFFFFF"}, {INT32_MIN, "-2147483648", "80000000"},
-        {-559038737, "-559038737", "DEADBEEF"},
+        {0, "0", "00000000"},   {INT32_MAX, "2147483647", "7FFFFFFF"}, {INT32_MIN, "-2147483648", "80000000"},
+        {-1, "-1", "FFFFFFFF"}, {-559038737, "-559038737", "DEADBEEF"},
     };
     for (const auto& c : cases) {
         char decimal[kDecimalTextSize] = "xxxxxxxxxxx";
@@ -39,16 +38,16 @@ TEST(TextRoutines, FindTextPositionsAndErrorResults) {
 }
 
 // Into an 8-byte buffer: cut to 7 characters, always terminated, never reading past a source's end.
+// Reversing and spans of whole paths: the settings tests' directory cut.
 TEST(TextRoutines, CopiesStayWithinTheirBuffers) {
     const char* const junk = "xxxxxxx";
     const struct { const char* before; void (*write)(char* out); const char* expected; } cases[] = {
         {junk, [](char* out) { TrimLeading(" \t \tIntel  ", out, 8); }, "Intel  "},
         {junk, [](char* out) { TrimLeading("   ", out, 8); }, ""}, {junk, [](char* out) { TrimLeading("\nx", out, 8); }, "\nx"},
-        {junk, [](char* out) { ReverseText("C:\\a\\b", out, 8); }, "b\\a\\:C"},
-        {junk, [](char* out) { ReverseText("", out, 8); }, ""},
         {junk, [](char* out) { ReverseText("0123456789", out, 8); }, "6543210"},
-        {junk, [](char* out) { CopySpan("abcd", out, 1, 2); }, "bc"}, {junk, [](char* out) { CopySpan("abcd", out, 0, 0); }, ""},
-        {junk, [](char* out) { CopySpan("abc", out, 1, 10); }, "bc"}, {junk, [](char* out) { CopySpan("abc", out, 7, 2); }, ""},
+        {junk, [](char* out) { CopySpan("abcd", out, 1, 2); }, "bc"},
+        {junk, [](char* out) { CopySpan("abc", out, 1, 10); }, "bc"},
+        {junk, [](char* out) { CopySpan("abc", out, 7, 2); }, ""},
         {junk, [](char* out) { CopyText("Calculating...", out, 8); }, "Calcula"},
         {"999", [](char* out) { AppendText(" MHz", out, 8); }, "999 MHz"},
         {"999 MHz", [](char* out) { AppendText("!", out, 8); }, "999 MHz"},
