@@ -38,4 +38,11 @@ install(TARGETS Tivrel tivrel-cpuid RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/ReadMe.htm DESTINATION .)
 include(cmake/Packaging.cmake)
 
+# The start-up benchmark's minimal sheet, beside Tivrel.exe.
+add_executable(MinimalSheet WIN32 bench/startup/MinimalSheet.cpp bench/startup/MinimalSheet.rc)
+target_include_directories(MinimalSheet PRIVATE bench/startup)
+target_link_libraries(MinimalSheet PRIVATE comctl32)
+target_link_options(MinimalSheet PRIVATE -static -s)
+set_target_properties(MinimalSheet PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 include(${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cmake OPTIONAL)

@@ -1,6 +1,7 @@
-// A fuzz target without the fuzzer, for the normal test run: every input file named (or in a
-// folder named), then N inputs made from them with a few bytes changed, or of random bytes when
-// none is named. Usage: fuzz-TARGET [--random N] FILE|FOLDER...
+// A fuzz target without the fuzzer, for the normal test run: every input file in the folders
+// named, then N inputs made from them with a few bytes changed, or of random bytes when there
+// is none. Usage: fuzz-TARGET [--random N] FOLDER...
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,12 +27,9 @@ int main(int argc, char** argv) {
             rounds = std::strtol(argv[++i], nullptr, 10);
             continue;
         }
-        std::vector<std::filesystem::path> files;
-        if (std::filesystem::is_directory(argv[i])) {
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i])) files.push_back(entry.path());
-        } else if (std::filesystem::exists(argv[i])) {
-            files.push_back(argv[i]);
-        }
+        if (!std::filesystem::is_directory(argv[i])) continue;   // a target without regressions yet
+        std::vector<std::filesystem::path> files(std::filesystem::directory_iterator(argv[i]), {});
+        std::sort(files.begin(), files.end());   // the same inputs in the same order on every machine
         for (const auto& file : files) {
             std::ifstream stream(file, std::ios::binary);
             inputs.emplace_back(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());

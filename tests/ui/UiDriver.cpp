@@ -18,8 +18,9 @@
 //   windows MS TEXT        waits up to MS for a visible top-level window, of any program, whose
 //                          caption holds TEXT; "windows: CAPTION" or "windows: none"
 //   children               "children: N", then "child ID CLASS ENABLED VISIBLE: text" for each child
-//   text ID / state ID     "text ID: ..." / "state ID: enabled=E visible=V checked=C"
-//   combo ID               "combo ID: sel=S count=N" and "item ID I: text"
+//   text ID...             "text ID: ..." for each ID
+//   state ID               "state ID: enabled=E visible=V checked=C"
+//   combo ID...            "combo ID: sel=S count=N" and "item ID I: text" for each ID
 //   listview ID            "listview ID: rows=N columns=C" and "row ID I: cell | cell | ..."
 //   settext ID TEXT        WM_SETTEXT
 //   check ID 0|1           BM_SETCHECK
@@ -46,6 +47,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -139,51 +141,35 @@ bool Ended(const Program& started, DWORD milliseconds) {
     return WaitForSingleObject(started.process, milliseconds) == WAIT_OBJECT_0;
 }
 
+// The first top-level window, of any program, that the test accepts; nullptr when none does.
 struct WindowSearch {
-    const char* caption;
-    int controlId;   // 0, or a control the window must hold
-    bool shown;      // only a window that is shown already
+    const std::function<bool(HWND)>& test;
     HWND found;
 };
 
-BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM lp) {
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != program.id || window == sheet || (search->shown && !IsWindowVisible(window)) || ClassName(window) != "#32770" ||
-        StoredText(window) != search->caption || (search->controlId != 0 && GetDlgItem(window, search->controlId) == nullptr))
-        return TRUE;
-    search->found = window;
+BOOL CALLBACK TestWindow(HWND window, LPARAM lp) {
+    WindowSearch& search = *reinterpret_cast<WindowSearch*>(lp);
+    if (!search.test(window)) return TRUE;
+    search.found = window;
     return FALSE;
 }
 
-struct CaptionSearch {
-    const std::string* text;
-    std::string found;
-};
-
-BOOL CALLBACK MatchCaption(HWND window, LPARAM lp) {
-    CaptionSearch* search = reinterpret_cast<CaptionSearch*>(lp);
-    char caption[256] = {};
-    if (!IsWindowVisible(window) || !GetWindowTextA(window, caption, sizeof caption)) return TRUE;
-    if (std::string(caption).find(*search->text) == std::string::npos) return TRUE;
-    search->found = caption;
-    return FALSE;
-}
-
-// The caption of a visible top-level window of any program that holds text; "" when none does.
-std::string CaptionContaining(const std::string& text) {
-    CaptionSearch search{&text, ""};
-    EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
+HWND FindWindowWhere(const std::function<bool(HWND)>& test) {
+    WindowSearch search{test, nullptr};
+    EnumWindows(TestWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-// A visible dialog-class window of the program with this caption (and that control, unless 0),
-// other than the sheet.
+// A dialog-class window of the program with this caption (and that control, unless 0), other
+// than the sheet; shown already unless said otherwise.
 HWND FindProgramWindow(const char* caption, int controlId = 0, bool shown = true) {
-    WindowSearch search{caption, controlId, shown, nullptr};
-    EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWindowWhere([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == program.id && window != sheet && (!shown || IsWindowVisible(window)) &&
+               ClassName(window) == "#32770" && StoredText(window) == caption &&
+               (controlId == 0 || GetDlgItem(window, controlId) != nullptr);
+    });
 }
 
 // A notice is the message dialog with neither its second button (About) nor its text view; the
@@ -369,9 +355,12 @@ void Run(const std::string& verb, std::istringstream& args) {
     } else if (verb == "windows" && args >> number) {
         rest = RestOfLine(args);
         const DWORD start = GetTickCount();
-        std::string found;
-        while ((found = CaptionContaining(rest)).empty() && GetTickCount() - start < static_cast<DWORD>(number)) Sleep(100);
-        Print("windows: " + (found.empty() ? std::string("none") : found));
+        HWND found;   // visible, its caption holding the text
+        while ((found = FindWindowWhere([&](HWND window) {
+                    return IsWindowVisible(window) && StoredText(window).find(rest) != std::string::npos;
+                })) == nullptr && GetTickCount() - start < static_cast<DWORD>(number))
+            Sleep(100);
+        Print("windows: " + (found ? StoredText(found) : std::string("none")));
     } else if (verb == "children") {
         int count = 0;
         for (HWND child = GetWindow(target, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
@@ -382,18 +371,21 @@ void Run(const std::string& verb, std::istringstream& args) {
                   ": " + WindowText(child));
         }
     } else if (verb == "text" && args >> id) {
-        Print("text " + std::to_string(id) + ": " + WindowText(Control(id)));
+        do Print("text " + std::to_string(id) + ": " + WindowText(Control(id)));
+        while (args >> id);
     } else if (verb == "state" && args >> id) {
         HWND control = Control(id);
         Print("state " + std::to_string(id) + ": enabled=" + std::to_string(IsWindowEnabled(control) ? 1 : 0) +
               " visible=" + std::to_string(IsWindowVisible(control) ? 1 : 0) +
               " checked=" + std::to_string(Send(control, BM_GETCHECK, 0, 0)));
     } else if (verb == "combo" && args >> id) {
-        HWND combo = Control(id);
-        const int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
-        Print("combo " + std::to_string(id) + ": sel=" + std::to_string(Send(combo, CB_GETCURSEL, 0, 0)) +
-              " count=" + std::to_string(count));
-        for (int i = 0; i < count; ++i) Print("item " + std::to_string(id) + " " + std::to_string(i) + ": " + ComboItem(combo, i));
+        do {
+            HWND combo = Control(id);
+            const int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
+            Print("combo " + std::to_string(id) + ": sel=" + std::to_string(Send(combo, CB_GETCURSEL, 0, 0)) +
+                  " count=" + std::to_string(count));
+            for (int i = 0; i < count; ++i) Print("item " + std::to_string(id) + " " + std::to_string(i) + ": " + ComboItem(combo, i));
+        } while (args >> id);
     } else if (verb == "listview" && args >> id) {
         HWND list = Control(id);
         const int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));

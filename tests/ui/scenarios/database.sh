@@ -4,31 +4,17 @@ cpuid_fields
 
 drive <<'EOF_'
 start
-text 1200
-text 1000
-text 1001
-text 1002
-text 1003
-text 1004
-text 1008
-text 1006
+text 1200 1000 1001 1002 1003 1004 1008 1006
 tab 5
 text 1200
-combo 1025
-combo 1029
-combo 1030
-combo 1028
-text 1031
-text 1604
+combo 1025 1029 1030 1028
+text 1031 1604
 click 2101
-text 1200
-text 1051
+text 1200 1051
 click 2101
-text 1200
-text 1051
+text 1200 1051
 click 2100
-text 1200
-text 1050
+text 1200 1050
 post 1050 256
 dialog Tivrel 1.04
 text 1014
@@ -53,17 +39,14 @@ select 1030 7
 settext 1031 4
 select 1028 0
 click 1026
-text 1200
-text 1008
+text 1200 1008
 select 1025 1
 select 1030 7
 settext 1031 9
 click 1026
-text 1200
-text 1008
+text 1200 1008
 click 1610
-text 1200
-text 1031
+text 1200 1031
 close ok
 EOF_
 

@@ -12,24 +12,12 @@ while IFS='|' read -r version description row major minor build extra; do
     drive <<EOF_
 start
 tab 6
-text 1005
-text 1008
-text 1009
-text 1010
-text 1011
-text 1013
+text 1005 1008 1009 1010 1011 1013
 combo 1003
 select 1003 $row
 text 1013
 select 1003 18
-text 1005
-text 1012
-text 1006
-text 1007
-text 1008
-text 1009
-text 1010
-text 1011
+text 1005 1012 1006 1007 1008 1009 1010 1011
 tab 8
 text 1033
 close ok

@@ -23,11 +23,7 @@ post 1
 gone 10000
 ready
 tab 8
-text 1033
-text 1034
-text 1035
-text 1041
-text 1036
+text 1033 1034 1035 1041 1036
 post 1037
 dialog Tivrel 1.04 (DB v7)
 settext 1148 report2

@@ -10,12 +10,7 @@ start
 tab 8
 text 1034
 sleep 1200
-text 1034
-text 1035
-text 1041
-text 1036
-text 1040
-text 1531
+text 1034 1035 1041 1036 1040 1531
 settext 1531 10
 check 1032 1
 tab 0
@@ -30,8 +25,7 @@ post 1929
 dialog Tivrel 1.04
 children
 click 2
-text 850
-text 2
+text 850 2
 click 2
 click 2
 text 2

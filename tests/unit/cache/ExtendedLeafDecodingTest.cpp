@@ -11,8 +11,7 @@
 
 // A new probe's grids still hold an earlier one's texts, here a leaf-2 row's "Yes" in every
 // Sectored cell: extended-leaf rows leave that cell alone.
-class ExtendedLeafTest : public ::testing::Test {
-protected:
+struct ExtendedLeafTest : ::testing::Test {
     void SetUp() override {
         ResetCacheRecords();
         for (CacheGrid* grid : {&level1Grid, &level23Grid})
@@ -23,9 +22,8 @@ protected:
 // Leaf 0x80000005 gives the ways as a byte, leaf 0x80000006 as a nibble with codes of its own.
 TEST_F(ExtendedLeafTest, AssociationCodes) {
     const struct { uint32_t code; const char* text; } eightBit[] = {
-        {0, "Off"}, {1, "Off"}, {2, "2-Way"}, {3, "Off"}, {4, "4-Way"}, {8, "8-Way"},
-        {16, "16-Way"}, {32, "Off"}, {254, "Off"}, {255, "Fully"},
-    };
+        {0, "Off"}, {1, "Off"}, {2, "2-Way"}, {3, "Off"}, {4, "4-Way"}, {8, "8-Way"}, {16, "16-Way"}, {32, "Off"}, {254, "Off"},
+        {255, "Fully"}};
     for (const auto& c : eightBit) {
         SetUp();
         DecodeL1Cache(1, 0x10000040 | (c.code << 16));

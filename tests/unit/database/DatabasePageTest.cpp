@@ -94,14 +94,14 @@ TEST_F(DatabasePageTest, SearchKeysBuildTheSignature) {
 // A signature without an entry makes Find try models 0 to 16: AMD family 15 has no model below
 // 4, not even a base 0F00. A family without any entry leaves the model field at 0.
 TEST_F(DatabasePageTest, FindScansTheModelsWhenTheSignatureHasNoEntry) {
-    Select(1, 0, 7, "2", 0, "");
-    SearchDatabase(database);
-    EXPECT_EQ(describeState.matchedEntry, 109u);
-    EXPECT_EQ(database[IDC_DB_MODEL].text, "4");
-    Select(1, 0, 8, "3", 0, "");
-    SearchDatabase(database);
-    EXPECT_EQ(describeState.matchedEntry, 0u);
-    EXPECT_EQ(database[IDC_DB_MODEL].text, "0");
+    const struct { int familyPosition; const char* model; uint32_t found; const char* foundModel; } cases[] = {
+        {7, "2", 109, "4"}, {8, "3", 0, "0"}};
+    for (const auto& c : cases) {
+        Select(1, 0, c.familyPosition, c.model, 0, "");
+        SearchDatabase(database);
+        EXPECT_EQ(describeState.matchedEntry, c.found);
+        EXPECT_EQ(database[IDC_DB_MODEL].text, c.foundModel);
+    }
 }
 
 // Reset after browsing shows the record probed afresh with its selectors (a brand past the list

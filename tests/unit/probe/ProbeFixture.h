@@ -15,22 +15,19 @@
 
 // Records each executed leaf. Given leaf 2 answers, it gives them in turn and repeats the last,
 // as a processor with several leaf 2 passes does.
-class RecordingCpuid : public CpuidDump {
-public:
+struct RecordingCpuid : CpuidDump {
     CpuidRegisters Execute(uint32_t leaf) override {
         executed.push_back(leaf);
         if (leaf != 2 || leaf2.empty()) return CpuidDump::Execute(leaf);
-        const CpuidRegisters next = leaf2.front();
-        if (leaf2.size() > 1) leaf2.erase(leaf2.begin());
-        return next;
+        return leaf2[std::min(leaf2Passes++, leaf2.size() - 1)];
     }
     bool Executed(uint32_t leaf) const { return std::find(executed.begin(), executed.end(), leaf) != executed.end(); }
     std::vector<uint32_t> executed;
     std::vector<CpuidRegisters> leaf2;
+    size_t leaf2Passes = 0;
 };
 
-class ProbeTest : public ::testing::Test {
-protected:
+struct ProbeTest : ::testing::Test {
     void SetUp() override {
         processorRecord = {};
         ResetCacheRecords();

@@ -25,13 +25,9 @@ TEST_F(ProbeTest, Class386And486WithoutIdFlagStopEarly) {
 TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
     constexpr uint32_t kExt = 0x80000000;
     const CpuidRegisters kSkipped = {0, 0x2C, 0x2C, 0x2C};   // a pass whose EAX low byte is 0
-    const struct {
-        const char* vendor;
-        uint32_t vendorIndex, highestLeaf, highestExtLeaf;
-        std::vector<CpuidRegisters> leaf2;
-        std::vector<uint32_t> executed;
-        CacheTotals totals;   // which registers of leaf 2 were decoded
-    } cases[] = {
+    // The totals say which registers of leaf 2 were decoded.
+    const struct { const char* vendor; uint32_t vendorIndex, highestLeaf, highestExtLeaf; std::vector<CpuidRegisters> leaf2;
+                   std::vector<uint32_t> executed; CacheTotals totals; } cases[] = {
         {"GenuineIntel", 0, 2, kExt, {{3, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, 2, 2, kExt}, {0, 96, 0, 0}},
         {"GenuineIntel", 0, 2, 0, {{2, 0, 0, 0}, kSkipped, {1, 0, 0, 0x30}}, {0, 1, 0, 2, 2, 2, kExt}, {32, 0, 0, 0}},
         {"GenuineIntel", 0, 1, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, kExt}, {0, 0, 0, 0}},

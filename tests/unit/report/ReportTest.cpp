@@ -3,46 +3,39 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
-#include "cache/CacheGrid.h"
 #include "cache/CacheTest.h"
 #include "cpu/FrequencyMeasure.h"
 #include "cpu/FrequencyResult.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DescribeState.h"
-#include "report/DriveSurvey.h"
 #include "report/Report.h"
 #include "system/MachineSummary.h"
 #include "system/WindowsVersion.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-// Drives A, D and Z; only D answers (label, file system, serial, fixed type, size, free), with texts to escape.
-struct ThreeDrives : DriveQueries {
+// The report, written when made; of drives A, D and Z only D answers (label, file system, serial, type, size, free).
+struct ThreeDrivesReport : DriveQueries, TextSink {
+    ThreeDrivesReport() { WriteReportBody(*this, *this); }
     uint32_t PresentDrives() override { return 1u << 0 | 1u << 3 | 1u << 25; }
     void Ask(const char* rootPath, DriveAnswers& answers) override {
         if (rootPath[0] == 'D') answers = {"<b>Tom & \"Jerry\"", "NTFS", 0xABCD, 3, 40000000000ull, 2049};
     }
+    void WriteText(const char* text) override { bytes += text; }
+    std::string bytes;
 };
 
-// The report's markup, spelled out here so that the expected bytes stay readable.
-std::string Join(const Texts& parts, const char* separator) {
-    std::string joined;
-    for (size_t at = 0; at < parts.size(); ++at) joined += (at ? separator : "") + parts[at];
-    return joined;
-}
-std::string Cells(const Texts& cells) { return Join(cells, "</td><td>"); }
-std::string Table(const Texts& rows) {
-    return "<table width=\"100%\"><tr><td>" + Join(rows, "</td></tr><tr><td>") + "</td></tr></table>";
-}
-// Rows of "label:" and the value in bold.
-Texts Labelled(const Texts& labels, const Texts& values) {
-    Texts rows;
-    for (size_t row = 0; row < labels.size(); ++row) rows.push_back(labels[row] + ":</td><td><b>" + values[row]);
-    return rows;
+// Shorthand for the report's table markup, so that the expected bytes stay readable: '[' opens a table, ']' closes it,
+// '~' starts the next row and '|' the next cell. None of the four occurs in the texts these reports show.
+std::string Markup(const std::string& shorthand) {
+    const char* const tags[] = {"<table width=\"100%\"><tr><td>", "</td></tr></table>", "</td></tr><tr><td>", "</td><td>"};
+    std::string bytes;
+    for (char c : shorthand) {
+        const size_t tag = std::string("[]~|").find(c);
+        bytes += tag == std::string::npos ? std::string(1, c) : tags[tag];
+    }
+    return bytes;
 }
 
 // Writes a row of five cells to the grid; gives them as the report shows them.
@@ -50,40 +43,22 @@ std::string Row(CacheGrid& grid, const char* type, const char* memory, const cha
     const char* cells[] = {type, memory, size, ways, sectored};
     for (size_t cell = 0; cell < kCacheRowCells; ++cell) WriteCell(grid, cell, cells[cell]);
     CloseRow(grid);
-    return Cells({type, memory, size, ways, sectored});
+    return std::string(type) + "|" + memory + "|" + size + "|" + ways + "|" + sectored;
 }
 
-// Every report has these drives and this system part; a details table without rows shows one empty row.
-std::string ExpectedReport(const Texts& processor, const Texts& summary, Texts level1, Texts level23, const std::string& ip,
-                           const std::string& cacheTest) {
-    const Texts headings = {Cells({"Cache Type", "Memory", "Size", "Association", "Sectored"}), ""};
-    level1.insert(level1.begin(), headings.begin(), headings.end());
-    level23.insert(level23.begin(), headings.begin(), headings.end());
-    const Texts none = {"Unknown", "Unknown", "None", "None", "None"};
-    return "<b>Tivrel 1.04 System Report</b><br><br>" +
-           Table(Labelled({"Processor", "Freq", "Codename", "VendID", "Type", "Family", "Model", "Stepping", "Brand ID",
-                           "Brand String"},
-                          processor)) +
-           "<br><b>Cache Summary</b><br><br>" + Table({Cells(summary)}) + "<br><br><b>Cache Level 1 Details</b><br><br>" +
-           Table(level1) + "<br><b>Cache Level 2 & 3 Details</b><br><br>" + Table(level23) +
-           "<br><br><b>System Information</b><br><br>" +
-           Table(Labelled({"Operating System", "Windows Uptime", "Physical Memory", "Virtual Memory", "Current IP"},
-                          {"Windows XP Professional, Service Pack 2 &lt;beta&gt;", "1 Hrs, 5 Scs",
-                           "1 KBytes Available / 2 KBytes Total", "3 KBytes Available / 4 KBytes Total", ip})) +
-           "<br><br><b>System Tests</b><br><br>Cache:<b>" + cacheTest + "<br><br><b>Drives</b><br><br>" +
-           Table({Cells({"Name", "Type", "Format", "Size", "Free", "Serial"}), "", "None (A)</td><td>" + Cells(none),
-                  Cells({"&lt;b&gt;Tom &amp; &quot;Jerry&quot; (D)", "Local", "NTFS", "37.25 GB", "2.00 KB", "0000ABCD"}),
-                  "None (Z)</td><td>" + Cells(none)});
-}
-
-std::string Report() {
-    struct : TextSink {
-        void WriteText(const char* text) override { bytes += text; }
-        std::string bytes;
-    } sink;
-    ThreeDrives drives;
-    WriteReportBody(sink, drives);
-    return sink.bytes;
+// Every report has this system part and these drives; a grid's table has its headings and an empty row first.
+std::string ExpectedReport(const std::string& processor, const std::string& summary, const std::string& level1,
+                           const std::string& level23, const std::string& ip, const std::string& cacheTest) {
+    const std::string headings = "Cache Type|Memory|Size|Association|Sectored~~";
+    const std::string none = "|Unknown|Unknown|None|None|None";
+    return Markup(
+        "<b>Tivrel 1.04 System Report</b><br><br>[" + processor + "]<br><b>Cache Summary</b><br><br>[" + summary +
+        "]<br><br><b>Cache Level 1 Details</b><br><br>[" + headings + level1 + "]<br><b>Cache Level 2 & 3 Details</b><br><br>[" +
+        headings + level23 + "]<br><br><b>System Information</b><br><br>[Operating System:|<b>Windows XP &lt;beta&gt;"
+        "~Windows Uptime:|<b>1 Hrs, 5 Scs~Physical Memory:|<b>1 KB / 2 KB~Virtual Memory:|<b>3 KB / 4 KB~Current IP:|<b>" + ip +
+        "]<br><br><b>System Tests</b><br><br>Cache:<b>" + cacheTest + "<br><br><b>Drives</b><br><br>[Name|Type|Format|Size|Free"
+        "|Serial~~None (A)" + none + "~&lt;b&gt;Tom &amp; &quot;Jerry&quot; (D)|Local|NTFS|37.25 GB|2.00 KB|0000ABCD~None (Z)" +
+        none + "]");
 }
 
 }  // namespace
@@ -103,8 +78,7 @@ TEST(DriveSurveyTest, ByteSizesAreCutNeverRounded) {
     }
 }
 
-// A removable drive (type 2) is typed by its capacity, a full disc (5) is read only. Sizes and serials: the table above
-// and the whole reports below.
+// A removable drive (type 2) is typed by its capacity, a full disc (5) is read only. Sizes, serials: tests around.
 TEST(DriveSurveyTest, TypesAndReadOnlyDiscs) {
     const struct { uint32_t type; uint64_t size, free; const char* typeAndFree; } cases[] = {
         {2, 1457664, 1000, "1.44 3.5 | 1000 bytes"}, {2, 730112, 0, "720 3.5 | None"},     {2, 0, 0, "Empty | None"},
@@ -113,56 +87,50 @@ TEST(DriveSurveyTest, TypesAndReadOnlyDiscs) {
         {1, 0, 0, "Empty | None"},                   {6, 0, 0, "RAM | None"},              {9, 0, 0, "Unknown | None"},
     };
     for (const auto& c : cases) {
-        const DriveAnswers answers = {"", "", 0, c.type, c.size, c.free};
         DriveRow row;
-        FormatDriveRow('A', answers, row);
+        FormatDriveRow('A', {"", "", 0, c.type, c.size, c.free}, row);
         EXPECT_EQ(std::string(row.type) + " | " + row.free, c.typeAndFree) << c.size;
     }
 }
 
 // First brand string, six L1 rows, L2 and L3, bytes above 0x7F as references (micro, euro, unassigned, y-umlaut);
 // then no brand string, match, cache rows (those stay on the pages), L3 or address, and a cache test under way.
+// The processor record and the cache results start zeroed, and the second report leaves them so.
 TEST(ReportTest, WholeReports) {
-    osIdentity = {{}, "Windows XP Professional, Service Pack 2 <beta>", 0};
-    machineSummary = {"1 Hrs, 5 Scs", "1 KBytes Available / 2 KBytes Total", "3 KBytes Available / 4 KBytes Total", "10.0.0.7"};
+    osIdentity = {{}, "Windows XP <beta>", 0};
+    machineSummary = {"1 Hrs, 5 Scs", "1 KB / 2 KB", "3 KB / 4 KB", "10.0.0.7"};
     // processor, vendor, type, family, model line, code name, brand
-    processorDescription = {"Intel(R) Xeon(TM) <CPU> & more", "GenuineIntel", "Original OEM Processor, 0",
-                            "Pentium(R) 4, 15", "0.13 \xB5m P4 / Xeon / Xeon MP / Celeron / Mobile, 2", "Gallatin",
-                            "Intel(R) Xeon(TM) Processor MP, 12"};
-    processorRecord = {};
+    processorDescription = {"Xeon <CPU> & more", "GenuineIntel", "Original OEM Processor, 0", "Pentium(R) 4, 15",
+                            "0.13 \xB5m P4 / Xeon, 2", "Gallatin", "Xeon MP, 12"};
     processorRecord.cpuStepping = 5;
-    std::strcpy(processorRecord.brandString, "  Intel(R) Xeon(TM) <CPU> & more \x80\x81\xFF");
+    std::strcpy(processorRecord.brandString, "  Xeon <CPU> & more \x80\x81\xFF");
     PublishMegahertz(2800);
     cacheTotals = {12, 8, 512, 2048};
-    level1Grid = {};
-    level23Grid = {};
-    Texts level1;
+    std::string level1;
     for (int r = 0; r < 6; ++r)
-        level1.push_back(Row(level1Grid, "Data, 102", "8 KB", "64 Byte Line", "4-Way", r % 2 ? "Yes" : "No"));
-    const Texts level23 = {Row(level23Grid, "Combined, 123", "512 KB", "64 Byte Line", "8-Way", "Yes"),
-                           Row(level23Grid, "L3 Combined, 41", "2048 KB", "64 Byte Line", "8-Way", "Yes")};
+        level1 += (r ? "~" : "") + Row(level1Grid, "Data, 102", "8 KB", "64 Byte Line", "4-Way", r % 2 ? "Yes" : "No");
+    std::string level23 = Row(level23Grid, "Combined, 123", "512 KB", "64 Byte Line", "8-Way", "Yes");
+    level23 += "~" + Row(level23Grid, "L3 Combined, 41", "2048 KB", "64 Byte Line", "8-Way", "Yes");
     std::strcpy(cacheTestText, "Test Not Executed");
-    EXPECT_EQ(Report(), ExpectedReport({"Intel(R) Xeon(TM) &lt;CPU&gt; &amp; more", "2800 MHz", "Gallatin", "GenuineIntel",
-                                        "Original OEM Processor, 0", "Pentium(R) 4, 15",
-                                        "0.13 &#181;m P4 / Xeon / Xeon MP / Celeron / Mobile, 2", "5",
-                                        "Intel(R) Xeon(TM) Processor MP, 12",
-                                        "  Intel(R) Xeon(TM) &lt;CPU&gt; &amp; more &#8364;&#129;&#255;"},
-                                       {"L1 Total: <b>20 KB", "L1 Inst: <b>12 KB", "L1 Data: <b>8 KB", "L2: <b>512 KB",
-                                        "L3: <b>2048 KB"},
-                                       level1, level23, "10.0.0.7", "Test Not Executed"));
+    EXPECT_EQ(ExpectedReport("Processor:|<b>Xeon &lt;CPU&gt; &amp; more~Freq:|<b>2800 MHz~Codename:|<b>Gallatin"
+                             "~VendID:|<b>GenuineIntel~Type:|<b>Original OEM Processor, 0~Family:|<b>Pentium(R) 4, 15"
+                             "~Model:|<b>0.13 &#181;m P4 / Xeon, 2~Stepping:|<b>5~Brand ID:|<b>Xeon MP, 12"
+                             "~Brand String:|<b>  Xeon &lt;CPU&gt; &amp; more &#8364;&#129;&#255;",
+                             "L1 Total: <b>20 KB|L1 Inst: <b>12 KB|L1 Data: <b>8 KB|L2: <b>512 KB|L3: <b>2048 KB", level1,
+                             level23, "10.0.0.7", "Test Not Executed"),
+              ThreeDrivesReport().bytes);
 
     processorDescription = {"Unknown New Processor", "GenuineIntel", "Original OEM Processor, 0", "6", "6", "Not Found", ""};
     processorRecord = {};
     ResetFrequencyResult();
-    cacheTotals = {};
-    level1Grid = {};
-    level23Grid = {};
+    ResetCacheResults();
     MarkEmptyGrid(level1Grid);
     MarkEmptyGrid(level23Grid);
     machineSummary.ipAddressText[0] = '\0';
     std::strcpy(cacheTestText, " 1 KB\\7764  2 KB\\8429  ");
-    EXPECT_EQ(Report(), ExpectedReport({"Unknown New Processor", "", "Not Found", "GenuineIntel", "Original OEM Processor, 0",
-                                        "6", "6", "0", "", ""},
-                                       {"L1 Total: <b>0 KB", "L1 Inst: <b>0 KB", "L1 Data: <b>0 KB", "L2: <b>0 KB"}, {""},
-                                       {""}, "", " 1 KB\\7764  2 KB\\8429  "));
+    EXPECT_EQ(ExpectedReport("Processor:|<b>Unknown New Processor~Freq:|<b>~Codename:|<b>Not Found~VendID:|<b>GenuineIntel"
+                             "~Type:|<b>Original OEM Processor, 0~Family:|<b>6~Model:|<b>6~Stepping:|<b>0~Brand ID:|<b>"
+                             "~Brand String:|<b>", "L1 Total: <b>0 KB|L1 Inst: <b>0 KB|L1 Data: <b>0 KB|L2: <b>0 KB", "", "", "",
+                             " 1 KB\\7764  2 KB\\8429  "),
+              ThreeDrivesReport().bytes);
 }

@@ -3,7 +3,6 @@
 
 #include <climits>
 #include <cstring>
-#include <string>
 
 #include "text/TextRoutines.h"
 
@@ -31,33 +30,26 @@ TEST(TextRoutines, FindTextPositionsAndErrorResults) {
         {1, "abcabc", "x", 0}, {1, "abcabc", "bcd", 0}, {1, "ab", "ab", -1}, {1, "ab", "abc", -1}, {1, "", "", -1},
         {0, "abcabc", "bc", -2}, {-5, "abcabc", "bc", -2}, {6, "abcabc", "bc", -2}, {5, "abcabc", "bcx", -2},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text) + " / " + c.pattern + " from " + std::to_string(c.start));
-        EXPECT_EQ(c.expected, FindText(c.start, c.text, c.pattern));
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, FindText(c.start, c.text, c.pattern)) << c.text << " / " << c.pattern << " from " << c.start;
 }
 
-// Into an 8-byte buffer: cut to 7 characters, always terminated, never reading past a source's end.
-// Reversing and spans of whole paths: the settings tests' directory cut.
+// Into an 8-byte buffer (junk-filled unless given): cut to 7 characters, always terminated, never reading past a
+// source's end. Reversing and spans of whole paths: the settings tests' directory cut.
 TEST(TextRoutines, CopiesStayWithinTheirBuffers) {
-    const char* const junk = "xxxxxxx";
-    const struct { const char* before; void (*write)(char* out); const char* expected; } cases[] = {
-        {junk, [](char* out) { TrimLeading(" \t \tIntel  ", out, 8); }, "Intel  "},
-        {junk, [](char* out) { TrimLeading("   ", out, 8); }, ""}, {junk, [](char* out) { TrimLeading("\nx", out, 8); }, "\nx"},
-        {junk, [](char* out) { ReverseText("0123456789", out, 8); }, "6543210"},
-        {junk, [](char* out) { CopySpan("abcd", out, 1, 2); }, "bc"},
-        {junk, [](char* out) { CopySpan("abc", out, 1, 10); }, "bc"},
-        {junk, [](char* out) { CopySpan("abc", out, 7, 2); }, ""},
-        {junk, [](char* out) { CopyText("Calculating...", out, 8); }, "Calcula"},
-        {"999", [](char* out) { AppendText(" MHz", out, 8); }, "999 MHz"},
-        {"999 MHz", [](char* out) { AppendText("!", out, 8); }, "999 MHz"},
-        {"", [](char* out) { AppendDecimal(-42, out, 8); }, "-42"},
+    const struct { void (*write)(char* out); const char* expected; const char* before = "xxxxxxx"; } cases[] = {
+        {[](char* out) { TrimLeading(" \t \tIntel  ", out, 8); }, "Intel  "}, {[](char* out) { TrimLeading("   ", out, 8); }, ""},
+        {[](char* out) { TrimLeading("\nx", out, 8); }, "\nx"}, {[](char* out) { CopySpan("abcd", out, 1, 2); }, "bc"},
+        {[](char* out) { ReverseText("0123456789", out, 8); }, "6543210"}, {[](char* out) { CopySpan("abc", out, 7, 2); }, ""},
+        {[](char* out) { CopySpan("abc", out, 1, 10); }, "bc"}, {[](char* out) { AppendDecimal(-42, out, 8); }, "-42", ""},
+        {[](char* out) { CopyText("Calculating...", out, 8); }, "Calcula"},
+        {[](char* out) { AppendText(" MHz", out, 8); }, "999 MHz", "999"},
+        {[](char* out) { AppendText("!", out, 8); }, "999 MHz", "999 MHz"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
         char out[8];
         std::strcpy(out, c.before);
         c.write(out);
-        EXPECT_STREQ(c.expected, out);
+        EXPECT_STREQ(c.expected, out) << "case " << &c - cases;
     }
 }
