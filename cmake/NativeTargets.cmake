@@ -41,4 +41,4 @@ foreach(dir ${UNIT_DIRS})
 endforeach()
 
 include(cmake/FuzzTargets.cmake)
-include(${CMAKE_SOURCE_DIR}/tests/ShellTests.cmake)
+include(cmake/ShellTests.cmake)

@@ -45,4 +45,7 @@ target_link_libraries(MinimalSheet PRIVATE comctl32)
 target_link_options(MinimalSheet PRIVATE -static -s)
 set_target_properties(MinimalSheet PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-include(${CMAKE_SOURCE_DIR}/tests/ui/UiDriver.cmake OPTIONAL)
+# The end-to-end UI driver, beside Tivrel.exe.
+add_executable(tivrel-ui-driver tests/ui/UiDriver.cpp)
+target_link_options(tivrel-ui-driver PRIVATE -static -s -mconsole)
+set_target_properties(tivrel-ui-driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -11,12 +11,12 @@ cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j"$(nproc)" >/dev
 seconds="${1:-60}"
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(dump tool probe settings describe windows report)
+[ ${#targets[@]} -gt 0 ] || targets=(dump probe settings describe windows report)
 
 # The sources each target reads for.
 declare -A reader=(
-    [dump]='src/cpu/(CpuidDump|DumpFormat|CpuidLineFormat|CpuidRawFormat|RawSaveFormat)\.'
-    [tool]='src/tools/' [probe]='src/(probe|cache)/' [settings]='src/settings/' [describe]='src/database/'
+    [dump]='src/(cpu/(CpuidDump|DumpFormat|CpuidLineFormat|CpuidRawFormat|RawSaveFormat)\.|tools/)'
+    [probe]='src/(probe|cache)/' [settings]='src/settings/' [describe]='src/database/'
     [windows]='src/system/(WindowsVersion|OsPage|ReleaseTable)\.' [report]='src/report/'
 )
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1

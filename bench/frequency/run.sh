@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 seconds="${1:-3}"
 
-kernel_mhz=$(bash "$root/tests/ui/kernel-tsc-mhz.sh" || true)
+kernel_mhz=$(bash "$root/scripts/kernel-tsc-mhz.sh" || true)
 native_mhz=$("$root/build/native/bench-frequency" "$seconds")
 exe_mhz=$(bash "$root/tests/ui/run-scenario.sh" "$root/bench/frequency/measure.sh" | sed -n 's/^exe_mhz=//p')
 

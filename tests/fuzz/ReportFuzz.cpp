@@ -13,41 +13,39 @@
 
 namespace {
 
-constexpr const char* kUnits[] = {" bytes", " KB", " MB", " GB", " TB", " PB", " EB"};
+// "N unit" or "N.NN unit": N is the count shifted right by ten bits per unit, cut.
+void RequireUnitComputed(uint64_t bytes) {
+    static constexpr const char* kUnits[] = {" bytes", " KB", " MB", " GB", " TB", " PB", " EB"};
+    char text[24];
+    FormatByteSize(static_cast<uint32_t>(bytes), static_cast<uint32_t>(bytes >> 32), text, sizeof text);
+    const char* unit = std::strchr(text, ' ');
+    if (bytes == 0 || unit == nullptr) {
+        Require(bytes == 0 && std::strcmp(text, "None") == 0, "no bytes, and only they, read None");
+        return;
+    }
+    int index = 0;
+    while (index < 7 && std::strcmp(unit, kUnits[index]) != 0) ++index;
+    Require(index < 7 && std::strtoull(text, nullptr, 10) == bytes >> (10 * index), "the unit named is the one computed in");
+}
 
-class FuzzDrives final : public DriveQueries {
-public:
-    FuzzDrives(FuzzInput& in, bool emptyTexts) : present_(in.Word()), emptyTexts_(emptyTexts), in_(in) {}
-    uint32_t PresentDrives() override { return present_; }
+// Drive answers from the bytes; with emptyTexts, labels and file systems empty.
+struct FuzzDrives final : DriveQueries {
+    FuzzDrives(FuzzInput& in, bool emptyTexts) : in(in), emptyTexts(emptyTexts), present(in.Word()) {}
+    uint32_t PresentDrives() override { return present; }
     void Ask(const char*, DriveAnswers& answers) override {
-        in_.Bytes(answers.label, sizeof answers.label);   // the survey must end them itself
-        in_.Bytes(answers.fileSystem, sizeof answers.fileSystem);
-        if (emptyTexts_) answers.label[0] = answers.fileSystem[0] = '\0';
-        answers.serial = in_.Word();
-        answers.driveType = in_.Byte() % 8;
-        answers.totalBytes = in_.Wide();
-        answers.totalFreeBytes = in_.Wide();
+        in.Bytes(answers.label, sizeof answers.label);   // the survey must end them itself
+        in.Bytes(answers.fileSystem, sizeof answers.fileSystem);
+        if (emptyTexts) answers.label[0] = answers.fileSystem[0] = '\0';
+        answers.serial = in.Word();
+        answers.driveType = in.Byte() % 8;
+        answers.totalBytes = in.Wide();
+        answers.totalFreeBytes = in.Wide();
         RequireUnitComputed(answers.totalBytes);
         RequireUnitComputed(answers.totalFreeBytes);
     }
-
-private:
-    // "N unit" or "N.NN unit": N is the count shifted right by ten bits per unit, cut.
-    static void RequireUnitComputed(uint64_t bytes) {
-        char text[24];
-        FormatByteSize(static_cast<uint32_t>(bytes), static_cast<uint32_t>(bytes >> 32), text, sizeof text);
-        const char* unit = std::strchr(text, ' ');
-        if (bytes == 0 || unit == nullptr) {
-            Require(bytes == 0 && std::strcmp(text, "None") == 0, "no bytes, and only they, read None");
-            return;
-        }
-        int index = 0;
-        while (index < 7 && std::strcmp(unit, kUnits[index]) != 0) ++index;
-        Require(index < 7 && std::strtoull(text, nullptr, 10) == bytes >> (10 * index), "the unit named is the one computed in");
-    }
-    uint32_t present_;
-    bool emptyTexts_;
-    FuzzInput& in_;
+    FuzzInput& in;
+    bool emptyTexts;
+    uint32_t present;
 };
 
 std::string Report(const uint8_t* data, size_t size, bool emptyTexts) {

@@ -57,7 +57,6 @@ const char* const kExeName = "Tivrel.exe";
 const char* const kSheetCaption = "Tivrel 1.04 (DB v7)";
 const char* const kNoticeCaption = "Tivrel 1.04";
 const int kNoticeThirdLine = 852;
-const int kNoticeSecondButton = 2;
 const int kNoticeTextView = 1014;
 const DWORD kStartTimeoutMs = 20000;
 const DWORD kDialogTimeoutMs = 10000;
@@ -74,12 +73,6 @@ HWND sheet = nullptr;
 HWND target = nullptr;
 DWORD lastPost = 0;   // GetTickCount of the last posted command
 
-[[noreturn]] void Stop(const std::string& why) {
-    std::printf("error: %s\n", why.c_str());
-    std::fflush(stdout);
-    std::exit(1);
-}
-
 CRITICAL_SECTION printing;   // the notice watcher prints beside the script's commands
 
 void Print(const std::string& line) {
@@ -87,6 +80,11 @@ void Print(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     LeaveCriticalSection(&printing);
+}
+
+[[noreturn]] void Stop(const std::string& why) {
+    Print("error: " + why);
+    std::exit(1);
 }
 
 std::string ExeDirectory() {
@@ -176,7 +174,7 @@ HWND FindProgramWindow(const char* caption, int controlId = 0, bool shown = true
 // styles tell even before the dialog is shown.
 bool IsNotice(HWND dialog) {
     const auto shown = [dialog](int id) { return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; };
-    return !shown(kNoticeSecondButton) && !shown(kNoticeTextView);
+    return !shown(IDCANCEL) && !shown(kNoticeTextView);
 }
 
 // A notice the program has opened, shown yet or not.

@@ -28,10 +28,7 @@ export TIVREL_WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/
 . "$ROOT/scripts/wine-env.sh"
 
 for exe in Tivrel.exe tivrel-ui-driver.exe; do
-    if [ ! -f "$WIN32_DIR/$exe" ]; then
-        echo "run-scenario: $WIN32_DIR/$exe is missing; build the win32 preset first" >&2
-        exit 1
-    fi
+    [ -f "$WIN32_DIR/$exe" ] || { echo "run-scenario: $WIN32_DIR/$exe is missing; build the win32 preset first" >&2; exit 1; }
 done
 tivrel_wine_prefix || exit 1
 

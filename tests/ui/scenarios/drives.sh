@@ -17,6 +17,6 @@ check "drives in letter order, C: and Z: among them" "yes" \
     "$(sed -E 's/^[0-9]+: .*\((.)\) \|.*/\1/' <<<"$first" | tr -d '\n' | grep -qE '^[A-Z]*C[A-Z]*Z$' && echo yes)"
 while IFS= read -r row; do
     check_true "row $row" "name (X) | type | format | size | free | serial" grep -qE \
-        '^[0-9]+: .* \([A-Z]\) \| (Unknown|Empty|Ext HD|720 3\.5|1\.44 3\.5|Flash|[0-9]+|Local|Network|Disc|RAM) \| [^|]* \| (None|[0-9.]+ (bytes|KB|MB|GB|TB)) \| (None|Read Only|[0-9.]+ (bytes|KB|MB|GB|TB)) \| (None|[0-9A-F]{8})$' <<<"$row"
+        '^[0-9]+: .* \([A-Z]\) \| (Unknown|Empty|Ext HD|720 3\.5|1\.44 3\.5|Flash|[0-9]+|Local|Network|Disc|RAM) \| [^|]* \| (None|[0-9.]+ (bytes|KB|MB|GB|TB|PB|EB)) \| (None|Read Only|[0-9.]+ (bytes|KB|MB|GB|TB|PB|EB)) \| (None|[0-9A-F]{8})$' <<<"$row"
 done <<<"$first"
 check_value exit yes

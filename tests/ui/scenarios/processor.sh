@@ -24,7 +24,7 @@ if (( 0x$(field featuresEdx) & 0x10 )); then
     check "Freq while measuring" "Calculating..." "$(got "text 1201")"
     mhz=$(got_all "text 1201" | tail -1)
     check_true "Freq reads N MHz" "N MHz" grep -qE '^[0-9]+ MHz$' <<<"$mhz"
-    if kernel=$(bash "$ROOT/tests/ui/kernel-tsc-mhz.sh"); then
+    if kernel=$(bash "$ROOT/scripts/kernel-tsc-mhz.sh"); then
         check_true "Freq $mhz within 0.5% of the kernel's $kernel MHz" "within 0.5%" \
             awk -v m="${mhz% MHz}" -v k="$kernel" 'BEGIN { d = (m - k) / k; exit !(d < 0.005 && d > -0.005) }'
     fi

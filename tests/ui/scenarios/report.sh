@@ -89,13 +89,10 @@ ip=$(got 'text 1036')
 expected=$({
     printf '<b>Tivrel 1.04 System Report</b><br><br>%sProcessor:</td><td><b>%s' "$table" "$(esc "$(field processorText)")"
     row Freq: "$(got_all 'text 1201' | tail -1)"
-    row Codename: "$(field codeNameText)"
-    row VendID: "$(field vendorText)"
-    row Type: "$(field typeText)"
-    row Family: "$(field familyText)"
-    row Model: "$(field modelLineText)"
-    row Stepping: "$(field cpuStepping)"
-    row 'Brand ID:' "$(field brandText)"
+    for pair in Codename:codeNameText VendID:vendorText Type:typeText Family:familyText Model:modelLineText \
+        Stepping:cpuStepping "Brand ID:brandText"; do
+        row "${pair%:*}:" "$(field "${pair##*:}")"
+    done
     row 'Brand String:' "$(esc "$(field brandString)")"
     printf '%s<br><b>Cache Summary</b><br><br>%s' "$end" "$table"
     printf '%s</td><td>%s</td><td>%s</td><td>%s' "$(kb 'L1 Total' $((l1i + l1d)))" "$(kb 'L1 Inst' "$l1i")" \

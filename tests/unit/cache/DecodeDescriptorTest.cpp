@@ -11,7 +11,6 @@
 #include "cache/CachePage.h"
 #include "cache/DecodeDescriptor.h"
 #include "cache/GridExpectations.h"
-#include "cache/RecordingNotice.h"
 
 class DecodeDescriptorTest : public ::testing::Test {
 protected:

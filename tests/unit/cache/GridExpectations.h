@@ -1,4 +1,4 @@
-// Comparing a cache grid's filled rows with expected cell texts.
+// Comparing a cache grid's filled rows with expected cell texts; recording unknown descriptors.
 #pragma once
 #include <array>
 #include <vector>
@@ -6,6 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "cache/CacheGrid.h"
+#include "cache/DescriptorNotice.h"
+
+// Each unknown descriptor, in the order met.
+struct RecordingNotice : DescriptorNotice {
+    void UnknownDescriptor(uint32_t descriptor) override { descriptors.push_back(descriptor); }
+    std::vector<uint32_t> descriptors;
+};
 
 using ExpectedRow = std::array<const char*, kCacheRowCells>;
 

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "cache/GridExpectations.h"
-#include "cache/RecordingNotice.h"
 #include "cpu/CpuidDump.h"
 #include "cpu/ProcessorRecord.h"
 #include "probe/ProbeProcessor.h"
