@@ -106,7 +106,10 @@ void ReadSearchKeys(PageControls& page) {
     record.brandId = record.cpuFamily >= 6 ? static_cast<uint32_t>(page.GetSelection(IDC_DB_BRAND_LIST)) : 0;
     char text[kDecimalTextSize + 100];
     page.GetText(IDC_DB_MODEL, text, sizeof text);
-    record.cpuModel = ReadDecimal(text);
+    // Bounded as the up-down control bounds it: a typed number of ten digits would otherwise
+    // wrap the signature into another family and show as a negative model.
+    const uint32_t model = ReadDecimal(text);
+    record.cpuModel = model < kHighestModel ? model : kHighestModel;
     page.GetText(IDC_DB_L2_LIST, text, sizeof text);
     cacheTotals.l2 = ReadDecimal(text);
     page.SetText(IDC_DB_TYPE_STATUS, "Not Found");

@@ -1,7 +1,12 @@
 // The database page's lists and commands, apart from its window: what it writes into the
 // processor record and the description state, and what it shows.
 #pragma once
+#include <cstdint>
+
 #include "ui/PageControls.h"
+
+// The model field's up-down control counts 0 to this; a larger number typed reads as it.
+constexpr uint32_t kHighestModel = 99;
 
 // Fills the family list for the record's vendor and selects the record's family.
 void FillFamilyList(PageControls& page);

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kHighestModel = 99;
 HFONT nameFont;
 // What the text view shows: the commentary, at most 999 characters.
 char commentaryView[1000];
@@ -25,7 +24,7 @@ INT_PTR OnInitDialog(HWND page) {
     nameFont = SetNameFont(page, kNameFields, 2);
     DialogControls controls(page);
     FillDatabaseLists(controls);
-    SendDlgItemMessageA(page, IDC_DB_MODEL_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kHighestModel, 0));
+    SendDlgItemMessageA(page, IDC_DB_MODEL_SPIN, UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(kHighestModel), 0));
     DescribeDatabaseEntry(controls);
     return TRUE;
 }

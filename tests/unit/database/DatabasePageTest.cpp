@@ -79,6 +79,7 @@ TEST_F(DatabasePageTest, SearchKeysBuildTheSignature) {
         {0, 0, 6, "16", 5, "512 on die", 0x0700, 5, 512},   // model 16 carries into the family
         {0, 1, 5, " 7x", 5, "Up to 512 (Ext)", 0x1570, 0, 0},   // no brand below family 6
         {0, -1, 7, "", -1, "", 0xFFFFFF00, 0xFFFFFFFF, 0},      // unselected lists read as -1
+        {0, 0, 6, "4294967296", 0, "", 0x0C30, 0, 0},           // a number past the up-down's 99 reads as 99
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.signature);
