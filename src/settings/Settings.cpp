@@ -1,4 +1,4 @@
-// Settings shared with the frequency worker and the rules of the settings file.
+// The settings file: loading and saving the measuring settings and the working words it carries.
 #include "settings/Settings.h"
 
 #include "cpu/MeasuringSettings.h"

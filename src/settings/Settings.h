@@ -1,5 +1,5 @@
-// The user settings of the clock measurement, the executable's directory, and
-// the loading and saving rules of the settings file.
+// The executable's directory and the loading and saving rules of the settings file, which
+// carries the measuring settings (cpu/MeasuringSettings.h) and other layers' working words.
 #pragma once
 #include <cstddef>
 #include <cstdint>

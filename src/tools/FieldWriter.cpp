@@ -61,8 +61,8 @@ void WriteTextField(FieldWriter& writer, const char* name, const char* value) {
     EndLine(writer);
 }
 
-void WriteNumberField(FieldWriter& writer, const char* name, uint32_t value) {
-    BeginField(writer, name);
+void WriteNumberField(FieldWriter& writer, const char* name, uint32_t value, const char* suffix) {
+    BeginField(writer, name, suffix);
     std::fprintf(writer.out, "%lu", static_cast<unsigned long>(value));
     EndLine(writer);
 }
@@ -80,9 +80,7 @@ void WriteHexField(FieldWriter& writer, const char* name, uint32_t value) {
 }
 
 void WriteGridFields(FieldWriter& writer, const char* name, const CacheGrid& grid) {
-    BeginField(writer, name, ".rowCount");
-    std::fprintf(writer.out, "%lu", static_cast<unsigned long>(grid.rowCount));
-    EndLine(writer);
+    WriteNumberField(writer, name, grid.rowCount, ".rowCount");
     const uint32_t rows = grid.rowCount < kCacheGridRows ? grid.rowCount : kCacheGridRows;
     if (writer.style == FieldStyle::kJson) {
         BeginField(writer, name);

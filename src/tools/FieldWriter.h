@@ -16,7 +16,8 @@ struct FieldWriter {
 void BeginFields(FieldWriter& writer);
 // A Windows-1252 text; JSON gets it in UTF-8.
 void WriteTextField(FieldWriter& writer, const char* name, const char* value);
-void WriteNumberField(FieldWriter& writer, const char* name, uint32_t value);
+// The name may take a suffix (".rowCount").
+void WriteNumberField(FieldWriter& writer, const char* name, uint32_t value, const char* suffix = "");
 // Eight hex digits; JSON gets the number, and the digits as nameHex.
 void WriteHexField(FieldWriter& writer, const char* name, uint32_t value);
 // name.rowCount, then the rows: name[N] lines, or one array of five-cell arrays.
