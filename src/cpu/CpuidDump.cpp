@@ -41,7 +41,7 @@ void CpuidDump::TakeLine(const char* line, size_t length) {
         } else if (kind == LineKind::kNextProcessor) {
             firstBlockEnded_ = true;
         } else if (!firstBlockEnded_ && read.subLeaf == 0) {
-            Append(read.leaf, read.regs);
+            Append(read.leaf, read.subLeaf, read.regs);
         }
         return;
     }
@@ -49,7 +49,7 @@ void CpuidDump::TakeLine(const char* line, size_t length) {
 
 // Lines past the leaf limit are dropped; the limit counts lines, so it bounds memory whatever
 // repeats, and the first line of a leaf holds anyway.
-void CpuidDump::Append(uint32_t leaf, const CpuidRegisters& regs) {
+void CpuidDump::Append(uint32_t leaf, uint32_t subLeaf, const CpuidRegisters& regs) {
     if (count_ == kDumpLeafLimit) return;
     if (count_ == capacity_) {
         const size_t grown = capacity_ == 0 ? 64 : capacity_ * 2;
@@ -58,7 +58,7 @@ void CpuidDump::Append(uint32_t leaf, const CpuidRegisters& regs) {
         leaves_ = larger;
         capacity_ = grown;
     }
-    leaves_[count_++] = Leaf{leaf, nextOrder_++, regs};
+    leaves_[count_++] = Leaf{leaf, subLeaf, nextOrder_++, regs};
 }
 
 void CpuidDump::SortAndKeepFirst() {
@@ -67,26 +67,30 @@ void CpuidDump::SortAndKeepFirst() {
         const Leaf& x = *static_cast<const Leaf*>(a);
         const Leaf& y = *static_cast<const Leaf*>(b);
         if (x.leaf != y.leaf) return x.leaf < y.leaf ? -1 : 1;
+        if (x.subLeaf != y.subLeaf) return x.subLeaf < y.subLeaf ? -1 : 1;
         return x.order < y.order ? -1 : x.order > y.order ? 1 : 0;
     });
     size_t kept = 0;
-    for (size_t i = 0; i < count_; ++i)
-        if (kept == 0 || leaves_[kept - 1].leaf != leaves_[i].leaf) leaves_[kept++] = leaves_[i];
+    for (size_t i = 0; i < count_; ++i) {
+        const Leaf& last = leaves_[kept == 0 ? 0 : kept - 1];
+        if (kept == 0 || last.leaf != leaves_[i].leaf || last.subLeaf != leaves_[i].subLeaf) leaves_[kept++] = leaves_[i];
+    }
     count_ = kept;
 }
 
-const CpuidDump::Leaf* CpuidDump::Find(uint32_t leaf) const {
+const CpuidDump::Leaf* CpuidDump::Find(uint32_t leaf, uint32_t subLeaf) const {
     size_t low = 0;
     size_t high = count_;
     while (low < high) {
         const size_t middle = low + (high - low) / 2;
-        if (leaves_[middle].leaf < leaf) {
+        const Leaf& at = leaves_[middle];
+        if (at.leaf < leaf || (at.leaf == leaf && at.subLeaf < subLeaf)) {
             low = middle + 1;
         } else {
             high = middle;
         }
     }
-    return low < count_ && leaves_[low].leaf == leaf ? &leaves_[low] : nullptr;
+    return low < count_ && leaves_[low].leaf == leaf && leaves_[low].subLeaf == subLeaf ? &leaves_[low] : nullptr;
 }
 
 CpuidDump::LoadResult CpuidDump::Finish() {
@@ -148,14 +152,14 @@ CpuidDump::LoadResult CpuidDump::LoadFile(const char* path) {
     return result;
 }
 
-void CpuidDump::Set(uint32_t leaf, const CpuidRegisters& regs) {
+void CpuidDump::Set(uint32_t leaf, uint32_t subLeaf, const CpuidRegisters& regs) {
     for (size_t i = 0; i < count_; ++i) {
-        if (leaves_[i].leaf == leaf) {
+        if (leaves_[i].leaf == leaf && leaves_[i].subLeaf == subLeaf) {
             leaves_[i].regs = regs;
             return;
         }
     }
-    Append(leaf, regs);
+    Append(leaf, subLeaf, regs);
     SortAndKeepFirst();
 }
 
@@ -163,7 +167,7 @@ void CpuidDump::SetToggleableFlags(uint32_t mask) { toggleableFlags_ = mask; }
 
 bool CpuidDump::CanToggleFlag(uint32_t mask) { return (toggleableFlags_ & mask) == mask; }
 
-CpuidRegisters CpuidDump::Execute(uint32_t leaf) {
-    const Leaf* found = Find(leaf);
+CpuidRegisters CpuidDump::Execute(uint32_t leaf, uint32_t subLeaf) {
+    const Leaf* found = Find(leaf, subLeaf);
     return found != nullptr ? found->regs : CpuidRegisters{0, 0, 0, 0};
 }

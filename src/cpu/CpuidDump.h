@@ -25,27 +25,28 @@ public:
     LoadResult LoadStream(FILE* stream);
     LoadResult LoadFile(const char* path);
     LoadResult LoadText(const char* text, size_t length);
-    void Set(uint32_t leaf, const CpuidRegisters& regs);
+    void Set(uint32_t leaf, uint32_t subLeaf, const CpuidRegisters& regs);
     // EFLAGS bits that can be toggled; both bits 18 and 21 unless told otherwise.
     void SetToggleableFlags(uint32_t mask);
 
     bool CanToggleFlag(uint32_t mask) override;
-    CpuidRegisters Execute(uint32_t leaf) override;
+    CpuidRegisters Execute(uint32_t leaf, uint32_t subLeaf) override;
 
 private:
     struct Leaf {
         uint32_t leaf;
+        uint32_t subLeaf;
         uint32_t order;   // which line came first
         CpuidRegisters regs;
     };
     void TakeLine(const char* line, size_t length);
-    void Append(uint32_t leaf, const CpuidRegisters& regs);
+    void Append(uint32_t leaf, uint32_t subLeaf, const CpuidRegisters& regs);
     LoadResult Finish();
     void SortAndKeepFirst();
-    const Leaf* Find(uint32_t leaf) const;
+    const Leaf* Find(uint32_t leaf, uint32_t subLeaf) const;
     void Clear();
 
-    Leaf* leaves_ = nullptr;   // sorted by leaf, one entry each, after every load
+    Leaf* leaves_ = nullptr;   // sorted by leaf and sub-leaf, one entry each, after every load
     size_t count_ = 0;
     size_t capacity_ = 0;
     uint32_t nextOrder_ = 0;

@@ -15,7 +15,8 @@ class CpuidSource {
 public:
     // True when every EFLAGS bit in mask can be changed (and is put back).
     virtual bool CanToggleFlag(uint32_t mask) = 0;
-    virtual CpuidRegisters Execute(uint32_t leaf) = 0;
+    // EAX = leaf, ECX = sub-leaf; leaves without sub-leaves ignore ECX.
+    virtual CpuidRegisters Execute(uint32_t leaf, uint32_t subLeaf) = 0;
 
 protected:
     ~CpuidSource() = default;

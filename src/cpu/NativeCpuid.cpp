@@ -51,15 +51,17 @@ bool NativeCpuid::CanToggleFlag(uint32_t mask) {
 #endif
 }
 
-// ECX is zeroed so leaves with sub-leaves answer their first one.
-CpuidRegisters NativeCpuid::Execute(uint32_t leaf) {
+// Every CPUID processor ignores ECX for leaves without sub-leaves, so it is always loaded; the
+// 386 and early 486 never get here (the probe checks the ID flag first).
+CpuidRegisters NativeCpuid::Execute(uint32_t leaf, uint32_t subLeaf) {
     CpuidRegisters regs{0, 0, 0, 0};
 #if defined(__i386__) || defined(__x86_64__)
     __asm__ __volatile__("cpuid"
                          : "=a"(regs.eax), "=b"(regs.ebx), "=c"(regs.ecx), "=d"(regs.edx)
-                         : "a"(leaf), "c"(0u));
+                         : "a"(leaf), "c"(subLeaf));
 #else
     (void)leaf;
+    (void)subLeaf;
 #endif
     return regs;
 }

@@ -5,5 +5,5 @@
 class NativeCpuid : public CpuidSource {
 public:
     bool CanToggleFlag(uint32_t mask) override;
-    CpuidRegisters Execute(uint32_t leaf) override;
+    CpuidRegisters Execute(uint32_t leaf, uint32_t subLeaf) override;
 };

@@ -20,11 +20,11 @@ static void StoreRegisterBytes(uint32_t value, char* out) {
 // otherwise that byte (the pass count, not a descriptor) is cleared and all
 // four registers are decoded byte by byte, bit 31 unexamined.
 static void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
-    if ((cpu.Execute(0).eax & 0xFF) <= 1) return;
+    if ((cpu.Execute(0, 0).eax & 0xFF) <= 1) return;
     ResetCacheResults();
-    const uint32_t passes = cpu.Execute(2).eax & 0xF;
+    const uint32_t passes = cpu.Execute(2, 0).eax & 0xF;
     for (uint32_t pass = 0; pass < passes; ++pass) {
-        const CpuidRegisters regs = cpu.Execute(2);
+        const CpuidRegisters regs = cpu.Execute(2, 0);
         if ((regs.eax & 0xFF) == 0) continue;
         DecodeDescriptorRegister(regs.eax & 0xFFFFFF00, notice);
         DecodeDescriptorRegister(regs.ebx, notice);
@@ -36,12 +36,12 @@ static void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
 // AMD and Transmeta: leaves 0x80000005 and 0x80000006 are executed without
 // asking for the highest extended leaf; EDX of 0x80000006 (level 3) is unread.
 static void DescribeExtendedLeafCaches(CpuidSource& cpu) {
-    const CpuidRegisters level1 = cpu.Execute(0x80000005);
+    const CpuidRegisters level1 = cpu.Execute(0x80000005, 0);
     DecodeL1Cache(1, level1.ecx);
     DecodeL1Cache(2, level1.edx);
     DecodeL1Tlb(1, level1.eax);
     DecodeL1Tlb(2, level1.ebx);
-    const CpuidRegisters level2 = cpu.Execute(0x80000006);
+    const CpuidRegisters level2 = cpu.Execute(0x80000006, 0);
     DecodeL2Cache(level2.ecx);
     DecodeL2Tlb(1, level2.eax);
     DecodeL2Tlb(2, level2.ebx);
@@ -61,7 +61,7 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
     if (!cpu.CanToggleFlag(kIdFlag)) return;
 
     // Leaf 0: vendor string from EBX, EDX, ECX.
-    const CpuidRegisters leaf0 = cpu.Execute(0);
+    const CpuidRegisters leaf0 = cpu.Execute(0, 0);
     StoreRegisterBytes(leaf0.ebx, record.vendorString);
     StoreRegisterBytes(leaf0.edx, record.vendorString + 4);
     StoreRegisterBytes(leaf0.ecx, record.vendorString + 8);
@@ -70,7 +70,7 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
 
     // Leaf 1: signature fields from EAX (extended family and model unused),
     // brand ID from EBX bits 0-7.
-    const CpuidRegisters leaf1 = cpu.Execute(1);
+    const CpuidRegisters leaf1 = cpu.Execute(1, 0);
     record.signature = leaf1.eax;
     record.leaf1Ebx = leaf1.ebx;
     record.featuresEcx = leaf1.ecx;
@@ -92,10 +92,10 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
 
     // Any extended leaf at all means the brand string is there; the highest
     // extended leaf is not compared with 0x80000004.
-    if (cpu.Execute(0x80000000).eax > 0x80000000) {
+    if (cpu.Execute(0x80000000, 0).eax > 0x80000000) {
         record.brandStringValid = 1;
         for (uint32_t part = 0; part < 3; ++part) {
-            const CpuidRegisters regs = cpu.Execute(0x80000002 + part);
+            const CpuidRegisters regs = cpu.Execute(0x80000002 + part, 0);
             char* out = record.brandString + 16 * part;
             StoreRegisterBytes(regs.eax, out);
             StoreRegisterBytes(regs.ebx, out + 4);
@@ -103,13 +103,13 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
             StoreRegisterBytes(regs.edx, out + 12);
         }
         record.brandString[kBrandStringLength] = '\0';
-        record.extFeaturesEdx = cpu.Execute(0x80000001).edx;
+        record.extFeaturesEdx = cpu.Execute(0x80000001, 0).edx;
     }
 
     // Transmeta hardware revision, leaf 0x80860001 EBX: later revisions sit
     // two rows further down the processor table.
     if (record.vendorIndex == kVendorTransmeta &&
-        cpu.Execute(0x80860001).ebx > kTransmetaRevisionWithShift)
+        cpu.Execute(0x80860001, 0).ebx > kTransmetaRevisionWithShift)
         record.transmetaShift = 2;
 
     // Leaf 1 EBX bits 16-23: logical processors. Fewer than two means

@@ -86,10 +86,10 @@ void PrintLeaf(FILE* out, uint32_t leaf, const CpuidRegisters& regs) {
 // Leaves base to the highest the processor reports, at most 256; and the probe's own leaves
 // from base to lastProbed, which it reads whatever the highest leaf says.
 void PrintRange(FILE* out, CpuidSource& cpu, uint32_t base, uint32_t lastProbed) {
-    const uint32_t highest = cpu.Execute(base).eax;
+    const uint32_t highest = cpu.Execute(base, 0).eax;
     const uint32_t reported = highest >= base && highest - base < 256 ? highest : highest < base ? base : base + 255;
     const uint32_t last = reported > lastProbed ? reported : lastProbed;
-    for (uint32_t leaf = base; leaf <= last; ++leaf) PrintLeaf(out, leaf, cpu.Execute(leaf));
+    for (uint32_t leaf = base; leaf <= last; ++leaf) PrintLeaf(out, leaf, cpu.Execute(leaf, 0));
 }
 
 }  // namespace

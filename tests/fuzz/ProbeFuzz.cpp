@@ -23,7 +23,7 @@ public:
         std::memcpy(&answers_[0].ecx, name + 8, 4);
     }
     bool CanToggleFlag(uint32_t mask) override { return (flags_ & (mask == kIdFlag ? 2 : 1)) != 0; }
-    CpuidRegisters Execute(uint32_t leaf) override {
+    CpuidRegisters Execute(uint32_t leaf, uint32_t) override {
         for (size_t i = 0; i < sizeof kLeaves / sizeof kLeaves[0]; ++i)
             if (kLeaves[i] == leaf) return answers_[i];
         return {};

@@ -59,12 +59,12 @@ TEST(CpuidDumpTest, OnlyWellFormedLinesOfTheFirstProcessorAreTaken) {
         CpuidDump dump, fromStream;
         EXPECT_EQ(dump.LoadText(text.data(), text.size()), c.taken ? Result::kLoaded : Result::kNoLeaf);
         const CpuidRegisters expected = c.taken ? CpuidRegisters{0x68A, 2, 0, 0x0383FBFF} : CpuidRegisters{0, 0, 0, 0};
-        EXPECT_EQ(Regs(dump.Execute(1)), Regs(expected));
-        EXPECT_EQ(dump.Execute(0).eax, 0u);
+        EXPECT_EQ(Regs(dump.Execute(1, 0)), Regs(expected));
+        EXPECT_EQ(dump.Execute(0, 0).eax, 0u);
         FILE* stream = fmemopen(&text[0], text.size(), "r");
         EXPECT_EQ(fromStream.LoadStream(stream), c.taken ? Result::kLoaded : Result::kNoLeaf);
         std::fclose(stream);
-        EXPECT_EQ(Regs(fromStream.Execute(1)), Regs(expected));
+        EXPECT_EQ(Regs(fromStream.Execute(1, 0)), Regs(expected));
     }
 }
 
@@ -84,10 +84,10 @@ TEST(CpuidDumpTest, DumpsAreReadLineByLineWithinBounds) {
     FILE* stream = fmemopen(&text[0], text.size(), "r");   // long enough to cross the reader's chunks
     EXPECT_EQ(dump.LoadStream(stream), CpuidDump::LoadResult::kLoaded);
     std::fclose(stream);
-    EXPECT_EQ(dump.Execute(1).eax, 0u);
-    EXPECT_EQ(dump.Execute(0).eax, 2u);
-    EXPECT_EQ(dump.Execute(kDumpLeafLimit).eax, kDumpLeafLimit);
+    EXPECT_EQ(dump.Execute(1, 0).eax, 0u);
+    EXPECT_EQ(dump.Execute(0, 0).eax, 2u);
+    EXPECT_EQ(dump.Execute(kDumpLeafLimit, 0).eax, kDumpLeafLimit);
     text += "\nCPUID 00000001: 00000001-00000000-00000000-00000000";   // one line past the limit
     dump.LoadText(text.data(), text.size());
-    EXPECT_EQ(dump.Execute(1).eax, 0u);
+    EXPECT_EQ(dump.Execute(1, 0).eax, 0u);
 }

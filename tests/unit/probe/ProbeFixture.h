@@ -15,9 +15,9 @@
 // Records each executed leaf. Given leaf 2 answers, it gives them in turn and repeats the last,
 // as a processor with several leaf 2 passes does.
 struct RecordingCpuid : CpuidDump {
-    CpuidRegisters Execute(uint32_t leaf) override {
+    CpuidRegisters Execute(uint32_t leaf, uint32_t subLeaf) override {
         executed.push_back(leaf);
-        if (leaf != 2 || leaf2.empty()) return CpuidDump::Execute(leaf);
+        if (leaf != 2 || leaf2.empty()) return CpuidDump::Execute(leaf, subLeaf);
         return leaf2[std::min(leaf2Passes++, leaf2.size() - 1)];
     }
     bool Executed(uint32_t leaf) const { return std::find(executed.begin(), executed.end(), leaf) != executed.end(); }
@@ -44,7 +44,7 @@ struct ProbeTest : ::testing::Test {
         uint32_t words[3] = {0, 0, 0};
         for (int i = 0; i < 12; ++i)
             words[i / 4] |= static_cast<uint32_t>(static_cast<unsigned char>(vendor[i])) << (8 * (i % 4));
-        processor.Set(0, {highestLeaf, words[0], words[2], words[1]});
+        processor.Set(0, 0, {highestLeaf, words[0], words[2], words[1]});
     }
     // The cache totals as one printable value: l1Instruction, l1Data, l2, l3.
     static auto Totals(const CacheTotals& t) { return std::make_tuple(t.l1Instruction, t.l1Data, t.l2, t.l3); }

@@ -41,7 +41,7 @@ TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
         SetUp();
         RecordingCpuid processor;
         SetVendor(processor, c.vendor, c.highestLeaf);
-        processor.Set(kExt, {c.highestExtLeaf, 0, 0, 0});
+        processor.Set(kExt, 0, {c.highestExtLeaf, 0, 0, 0});
         processor.leaf2 = c.leaf2;
         ProbeProcessor(processor, notice);
         EXPECT_EQ(processor.executed, c.executed);
@@ -63,8 +63,8 @@ TEST_F(ProbeTest, Leaf1FieldsAndTheCorrectionsOfEachVendor) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.vendor << std::hex << " EBX " << c.leaf1Ebx << ", revision " << c.revision);
         SetVendor(cpu, c.vendor, 1);
-        cpu.Set(1, {0x0FFF3F29, c.leaf1Ebx, 0, 0x10000010});
-        cpu.Set(0x80860001, {0, c.revision, 0, 0});
+        cpu.Set(1, 0, {0x0FFF3F29, c.leaf1Ebx, 0, 0x10000010});
+        cpu.Set(0x80860001, 0, {0, c.revision, 0, 0});
         ProbeProcessor(cpu, notice);
         EXPECT_EQ(record.leaf1Ebx, c.leaf1Ebx);
         EXPECT_EQ(record.cpuType, 3u);
