@@ -1,17 +1,37 @@
 # Wine environment for running Tivrel.exe and its UI driver; source it, do not execute it.
 #
 #   . scripts/wine-env.sh
+#   tivrel_host_refuses_i386 && echo "$TIVREL_I386_REFUSAL"   # Wine cannot start on this host
 #   tivrel_wine_prefix        # create the cached 32-bit prefix once
 #   tivrel_virtual_display    # start Xvfb unless a display is given; sets DISPLAY
 #   trap tivrel_wine_cleanup EXIT
 #
-# TIVREL_WINEPREFIX overrides the prefix location; TIVREL_USE_DISPLAY=1 keeps the caller's $DISPLAY.
+# TIVREL_WINEPREFIX overrides the prefix location; TIVREL_USE_DISPLAY=1 keeps the caller's $DISPLAY;
+# TIVREL_I386_PROBE names another program for tivrel_host_refuses_i386 to start (its tests).
 
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tivrel-wine32}"
 
 TIVREL_XVFB_PID=""
+TIVREL_I386_REFUSAL=""
+
+# True when the kernel refuses to execute 32-bit x86 programs (32-bit emulation switched off, or
+# a virtual machine without it), so that Wine cannot start at all; TIVREL_I386_REFUSAL then says
+# so in one sentence. Found by starting Wine's own 32-bit loader: the kernel's refusal is ENOEXEC,
+# which the shell reports as status 126 with "Exec format error". Anything else (the loader runs,
+# is missing, crashes) is no refusal: the caller goes on and meets it as the failure it is.
+tivrel_host_refuses_i386() {
+    local probe="${TIVREL_I386_PROBE:-wine}" said status
+    said=$(LC_ALL=C "$probe" --version 2>&1 >/dev/null </dev/null)
+    status=$?
+    TIVREL_I386_REFUSAL=""
+    if [ "$status" -eq 126 ] && [[ "$said" == *"Exec format error"* ]]; then
+        TIVREL_I386_REFUSAL="this host's kernel refuses to execute 32-bit x86 programs (\"$probe --version\": Exec format error), so Wine cannot start"
+        return 0
+    fi
+    return 1
+}
 
 # Creates the prefix on first use. Several callers may start at once (ctest -j, two scripts),
 # so creation runs under a lock and a marker file says the prefix is complete.

@@ -8,6 +8,9 @@
 # TIVREL_WIN32_DIR / TIVREL_NATIVE_DIR: the builds (default build/win32 and build/native).
 # TIVREL_UI_TIMEOUT: seconds before one driver run is stopped (default 120).
 # TIVREL_SHOTS: a folder for the screenshots the scenario asks for.
+#
+# Exit status: the scenario's (0 when every check passed); 77 when this host cannot start Wine at
+# all (scripts/wine-env.sh: tivrel_host_refuses_i386), which the test run reports as skipped.
 set -uo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -26,6 +29,10 @@ fi
 export TIVREL_WINEPREFIX="${TIVREL_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tivrel-wine32-ui}"
 # shellcheck source=../../scripts/wine-env.sh
 . "$ROOT/scripts/wine-env.sh"
+if tivrel_host_refuses_i386; then
+    echo "skipped: $TIVREL_I386_REFUSAL" >&2
+    exit 77
+fi
 
 for exe in Tivrel.exe tivrel-ui-driver.exe; do
     [ -f "$WIN32_DIR/$exe" ] || { echo "run-scenario: $WIN32_DIR/$exe is missing; build the win32 preset first" >&2; exit 1; }
