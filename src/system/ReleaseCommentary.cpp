@@ -1,6 +1,8 @@
 // Commentary paragraphs of the Windows releases, by release-table row.
 #include "system/ReleaseCommentary.h"
 
+#include <cstddef>
+
 #include "system/ReleaseTable.h"
 
 namespace {
@@ -288,6 +290,18 @@ constexpr const char* kReleaseCommentary[] = {
 // clang-format on
 constexpr uint32_t kRowCount = sizeof kReleaseCommentary / sizeof kReleaseCommentary[0];
 static_assert(kRowCount == kReleaseRowCount, "one paragraph per release row");
+
+// The commentary box wraps one paragraph of at most 845 characters.
+constexpr bool ParagraphsFit() {
+    for (const char* paragraph : kReleaseCommentary) {
+        size_t length = 0;
+        for (; paragraph[length] != '\0'; ++length)
+            if (paragraph[length] == '\n' || paragraph[length] == '\r') return false;
+        if (length < 20 || length > 845) return false;
+    }
+    return true;
+}
+static_assert(ParagraphsFit(), "every paragraph one line of 20 to 845 characters");
 
 }  // namespace
 
