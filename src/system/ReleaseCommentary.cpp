@@ -1,6 +1,10 @@
 // Commentary paragraphs of the Windows releases, by release-table row.
 #include "system/ReleaseCommentary.h"
 
+#include <cstddef>
+
+#include "system/ReleaseTable.h"
+
 namespace {
 
 // Row order is the release table's: position p is row p.
@@ -197,10 +201,107 @@ constexpr const char* kReleaseCommentary[] = {
     "changes to how users find and store information, with a stronger focus on search and a "
     "new way of organising data. Little else is known yet, and its features and timing have "
     "not been announced.",
+    // 26 Windows Vista
+    "Windows Vista is the release that was developed as Longhorn, version 6.0 of the NT line; "
+    "the name was announced in July 2005. It was released to manufacturing in November 2006 "
+    "as build 6000, offered to business customers at the end of that month and sold to "
+    "everyone from 30 January 2007. Its development was restarted in 2004 on the code of "
+    "Windows Server 2003, and some announced parts, the WinFS storage system among them, "
+    "were left out. It is the first Windows that requires ACPI firmware. Two service packs "
+    "followed.",
+    // 27 Windows Server 2008
+    "Windows Server 2008 is the server release built alongside Windows Vista, known during "
+    "development as Longhorn Server. It was released to manufacturing on 4 February 2008, on "
+    "the same day as Windows Vista Service Pack 1, and launched on 27 February 2008. It is "
+    "the first Windows Server with the Hyper-V hypervisor and with the Server Core "
+    "installation that leaves out the desktop, and the last one offered for 32-bit x86 "
+    "processors.",
+    // 28 Windows 7
+    "Windows 7, version 6.1 of the NT line, succeeded Windows Vista. Its planning went back "
+    "to the Blackcomb project, and it was later known as Vienna before its number became its "
+    "name. A public beta, build 7000, appeared in January 2009 and a release candidate, build "
+    "7100, in May. Build 7600 was released to manufacturing in July 2009 and the system went "
+    "on sale on 22 October 2009, in editions from Starter and Home Basic to Professional, "
+    "Enterprise and Ultimate.",
+    // 29 Windows Server 2008 R2
+    "Windows Server 2008 R2 is the server release developed together with Windows 7. It "
+    "shares its version 6.1 and its build 7600, which was released to manufacturing on the "
+    "same day in July 2009, and it became generally available in October 2009. It is the "
+    "first Windows Server offered only for 64-bit processors, x64 and Itanium.",
+    // 30 Windows 8
+    "Windows 8, version 6.2 of the NT line, was released to manufacturing as build 9200 on 1 "
+    "August 2012 and went on sale on 26 October 2012. It opens on a Start screen in the new "
+    "Metro design and brought apps sold through the new Windows Store. A variant for ARM "
+    "tablets was sold as Windows RT.",
+    // 31 Windows Server 2012
+    "Windows Server 2012, developed as Windows Server 8, is the server release of Windows 8 "
+    "and shares its version 6.2 and build 9200. It was released to manufacturing with Windows "
+    "8 on 1 August 2012 and became generally available on 4 September 2012. It runs only on "
+    "64-bit x64 processors, no longer on Itanium, and brought a new Hyper-V, IP address "
+    "management and the ReFS file system.",
+    // 32 Windows 8.1
+    "Windows 8.1, developed under the code name Blue, is version 6.3 of the NT line and was "
+    "offered as an update to Windows 8. Build 9600 was finished in August 2013; Windows 8 "
+    "users could install it from 17 October 2013 and new PCs carried it from the next day. "
+    "Later releases report themselves as Windows 8 to a program unless its manifest declares "
+    "that it knows them.",
+    // 33 Windows Server 2012 R2
+    "Windows Server 2012 R2, whose test releases were called Windows Server Blue, is the "
+    "server release of Windows 8.1 and shares its version 6.3 and build 9600. It became "
+    "generally available on 18 October 2013, in Datacenter, Standard, Essentials and "
+    "Foundation editions. It added generation 2 virtual machines to Hyper-V and storage "
+    "tiers to Storage Spaces.",
+    // 34 Windows 10
+    "Windows 10 raised the version of the NT line to 10.0. It was released on 29 July 2015 as "
+    "build 10240 and is developed as a service: instead of new versions it "
+    "receives feature updates, each with a build of its own: 1507 (10240), 1511 (10586), "
+    "1607 (14393), 1703 (15063), 1709 (16299), 1803 (17134), 1809 (17763), 1903 (18362), "
+    "1909 (18363), 2004 (19041), 20H2 (19042), 21H1 (19043), 21H2 (19044) and 22H2 (19045), "
+    "the last one. The build shown for this computer tells which update it runs. It is the "
+    "last Windows for 32-bit x86 processors.",
+    // 35 Windows Server 2016
+    "Windows Server 2016 is the server release of Windows 10 version 1607 and shares its "
+    "build 14393. The first technical preview appeared in October 2014; the release was "
+    "presented on 26 September 2016 and became generally available on 12 October 2016. Its "
+    "additions include Windows Defender installed by default, Storage Replica and rolling "
+    "upgrades of failover clusters.",
+    // 36 Windows Server 2019
+    "Windows Server 2019 is the long-term server release built from Windows 10 version 1809 "
+    "and shares its build 17763. It was the first Windows Server to go straight to general "
+    "availability, on 2 October 2018, without a release to manufacturing first. Soon after, "
+    "the 1809 release was withdrawn for a while because of reports of lost user data.",
+    // 37 Windows Server 2022
+    "Windows Server 2022 is built from the development branch called Iron, build 20348, so "
+    "its updates differ from those of Windows 10 version 21H2. It was announced in March "
+    "2021, released to manufacturing in May and became generally available on 18 August "
+    "2021. Like Windows Server 2019 it requires x64 processors.",
+    // 38 Windows 11
+    "Windows 11, code-named Sun Valley, was released on 5 October 2021 as build 22000 and "
+    "still reports version 10.0, so the build tells it apart from Windows 10. It runs only on "
+    "64-bit x64 and ARM64 processors and requires UEFI firmware with Secure Boot and a "
+    "Trusted Platform Module. Feature updates come once a year: 21H2 (22000), 22H2 (22621), "
+    "23H2 (22631), 24H2 (26100) and 25H2 (26200). The build shown for this computer tells "
+    "which one it runs.",
+    // 39 Windows Server 2025
+    "Windows Server 2025 is the server release built from the same code as Windows 11 "
+    "version 24H2 and shares its build 26100. It became generally available on 1 November "
+    "2024, succeeding Windows Server 2022.",
 };
 // clang-format on
 constexpr uint32_t kRowCount = sizeof kReleaseCommentary / sizeof kReleaseCommentary[0];
-static_assert(kRowCount == 26, "one paragraph per release row");
+static_assert(kRowCount == kReleaseRowCount, "one paragraph per release row");
+
+// The commentary box wraps one paragraph of at most 845 characters.
+constexpr bool ParagraphsFit() {
+    for (const char* paragraph : kReleaseCommentary) {
+        size_t length = 0;
+        for (; paragraph[length] != '\0'; ++length)
+            if (paragraph[length] == '\n' || paragraph[length] == '\r') return false;
+        if (length < 20 || length > 845) return false;
+    }
+    return true;
+}
+static_assert(ParagraphsFit(), "every paragraph one line of 20 to 845 characters");
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr uint32_t kReleaseRowCount = 26;
+constexpr uint32_t kReleaseRowCount = 40;
 
 struct OsRelease {
     uint32_t releaseDate;   // bits 31-28 month (0: no date), 27-20 year minus 1900

@@ -8,17 +8,23 @@
 #include "resource.h"
 #include "system/MachineSummary.h"
 #include "system/OsPage.h"
+#include "system/ReleaseTable.h"
 #include "system/SystemPage.h"
 #include "system/WindowsVersion.h"
 
+namespace {
+
+struct FakeMetrics : SystemMetrics {
+    FakeMetrics(int32_t tablet, int32_t media) : tabletPc(tablet), mediaCenter(media) {}
+    int32_t Metric(int32_t index) override { return index == 86 ? tabletPc : index == 87 ? mediaCenter : 0; }
+    int32_t tabletPc, mediaCenter;
+};
+
+}  // namespace
+
 // info: major, minor, build, platform (1 the 95 line, 2 NT), service pack, suite, product type.
-// The releases os.sh meets under Wine (95, 98 SE, NT 4.0, 2000, XP, 2003, Longhorn, unknown NT) are left to it.
+// The releases os.sh meets under Wine (95, 98 SE, NT 4.0, 2000, XP, 2003, Vista to 10) are left to it.
 TEST(WindowsVersionTest, EveryRowAndRule) {
-    struct FakeMetrics : SystemMetrics {
-        FakeMetrics(int32_t tablet, int32_t media) : tabletPc(tablet), mediaCenter(media) {}
-        int32_t Metric(int32_t index) override { return index == 86 ? tabletPc : index == 87 ? mediaCenter : 0; }
-        int32_t tabletPc, mediaCenter;
-    };
     // clang-format off
     const struct { WindowsVersionInfo info; bool extended; int32_t tablet, media; const char* name; uint32_t row; } cases[] = {
         // NT line: release, edition (extended record only), service pack
@@ -44,6 +50,62 @@ TEST(WindowsVersionTest, EveryRowAndRule) {
         IdentifyWindows(c.info, c.extended, metrics);
         EXPECT_STREQ(osIdentity.description, c.name);
         EXPECT_EQ(osIdentity.releaseIndex, c.row) << c.name;
+    }
+}
+
+// Vista on: workstation or server from the extended record (a basic one reads as a workstation), 10.0 by build,
+// a server's name without the word "Server" again, and a version after every known build named by its numbers.
+TEST(WindowsVersionTest, LaterReleasesByKindAndBuild) {
+    // clang-format off
+    const struct { WindowsVersionInfo info; bool extended; const char* name; uint32_t row; } cases[] = {
+        {{6, 0, 6002, 2, "Service Pack 2", 0,     3}, true,  "Windows Server 2008, Service Pack 2", 27},
+        {{6, 1, 7601, 2, "Service Pack 1", 0x200, 1}, true,  "Windows 7 Home Edition, Service Pack 1", 28},
+        {{6, 1, 7601, 2, "Service Pack 1", 0,     2}, true,  "Windows Server 2008 R2, Service Pack 1", 29},  // domain controller
+        {{6, 2, 9200, 2, "",               0,     3}, false, "Windows 8", 30},                              // basic record
+        {{6, 3, 9600, 2, "",               0,     3}, true,  "Windows Server 2012 R2", 33},
+        {{6, 4, 9841, 2, "",               0,     1}, true,  "Unknown NT OS Professional", 0},              // test release
+        {{7, 0, 0,    2, "",               0,     1}, true,  "Unknown NT OS Professional", 0},
+        {{10, 0, 10239, 2, "",             0,     1}, true,  "Unknown NT OS Professional", 0},
+        {{10, 0, 10240, 2, "",             0,     1}, true,  "Windows 10 Professional, Build 10240", 34},
+        {{10, 0, 21999, 2, "",             0,     1}, true,  "Windows 10 Professional, Build 21999", 34},
+        {{10, 0, 22000, 2, "",             0,     1}, true,  "Windows 11 Professional, Build 22000", 38},
+        {{10, 0, 22631, 2, "",             0x200, 1}, true,  "Windows 11 Home Edition, Build 22631", 38},
+        {{10, 0, 26200, 2, "",             0,     1}, false, "Windows 11, Build 26200", 38},
+        {{10, 0, 26201, 2, "",             0,     1}, true,  "Newer Windows Professional, version 10.0.26201", 0},
+        {{10, 0, 30000, 2, "",             0,     1}, true,  "Newer Windows Professional, version 10.0.30000", 0},
+        {{10, 1, 0,     2, "",             0,     1}, true,  "Newer Windows Professional, version 10.1.0", 0},
+        {{11, 0, 26100, 2, "",             0,     3}, true,  "Newer Windows Server, version 11.0.26100", 0},
+        {{0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 2, "SP", 0, 0}, true,
+         "Newer Windows, version 4294967295.4294967295.4294967295, SP", 0},
+        {{10, 0, 14392, 2, "",             0,     3}, true,  "Unknown NT OS Server", 0},
+        {{10, 0, 17762, 2, "",             0,     3}, true,  "Windows Server 2016, Build 17762", 35},
+        {{10, 0, 20348, 2, "",             0,     3}, true,  "Windows Server 2022, Build 20348", 37},
+        {{10, 0, 22631, 2, "",             0,     3}, true,  "Windows Server 2022, Build 22631", 37},
+        {{10, 0, 26100, 2, "",             0,     2}, true,  "Windows Server 2025, Build 26100", 39},
+        {{10, 0, 26200, 2, "",             0,     3}, true,  "Newer Windows Server, version 10.0.26200", 0},
+    };
+    // clang-format on
+    FakeMetrics metrics(1, 1);   // asked for XP only
+    for (const auto& c : cases) {
+        IdentifyWindows(c.info, c.extended, metrics);
+        EXPECT_STREQ(osIdentity.description, c.name);
+        EXPECT_EQ(osIdentity.releaseIndex, c.row) << c.name;
+    }
+}
+
+// Each release from Vista on is detected from its own row's version and build, on a workstation or, when its
+// name says so, a server; the announced names of 6.0 (rows 24 and 25) never are.
+TEST(WindowsVersionTest, EveryLaterRowFromItsOwnNumbers) {
+    FakeMetrics metrics(0, 0);
+    for (uint32_t row = 26; row < kReleaseRowCount; ++row) {
+        const OsRelease& release = ReleaseAt(row);
+        SCOPED_TRACE(release.name);
+        const bool server = std::string(release.name).find("Server") != std::string::npos;
+        const WindowsVersionInfo info = {release.version >> 24, (release.version >> 16) & 0xFF, release.build, 2, "",
+                                         0, static_cast<uint8_t>(server ? 3 : 1)};
+        IdentifyWindows(info, true, metrics);
+        EXPECT_EQ(osIdentity.releaseIndex, row);
+        EXPECT_EQ(std::string(osIdentity.description).rfind(release.name, 0), 0u) << osIdentity.description;
     }
 }
 
@@ -90,7 +152,9 @@ TEST(OsPageTest, ThisComputerAndBrowsedRows) {
         {0, 18, 0x00FFFFFF, "0|Windows XP Professional, SP2|Whistler|WinNT|Oct 2001|5|1|16777215|SP2|"},
         {-1, 0, 0x01000000, "0|Windows XP Professional, SP2|Unknown|Unknown|Nov 1985|5|1|1.0.0|SP2|"},
         {0, 0, 0xFFFFFFFF, "0|Windows XP Professional, SP2|Unknown|Unknown|Nov 1985|5|1|255.255.65535|SP2|"},
-        {25, 0, 0, "25|Windows Blackcomb|Blackcomb|WinNT|Jun 2008|6|0|0||"},   // the last row
+        {25, 0, 0, "25|Windows Blackcomb|Blackcomb|WinNT|Jun 2008|6|0|0||"},
+        {39, 0, 0, "39|Windows Server 2025|Unknown|WinNT|Nov 2024|10|0|26100||"},   // the last row
+        {40, 0, 0, "0|Windows XP Professional, SP2|Unknown|Unknown|Nov 1985|5|1|0|SP2|"},   // past the list
     };
     for (const auto& c : cases) {
         FakePageControls page{IDC_OS_RELEASE_LIST, IDC_OS_NAME, IDC_OS_CODE_NAME, IDC_OS_FAMILY, IDC_OS_DATE,
