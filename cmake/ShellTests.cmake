@@ -31,3 +31,8 @@ set_tests_properties(tool_cli PROPERTIES LABELS tool TIMEOUT 600)
 # The folders of src/ as layers, read from the #include lines: label "layers".
 add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tests/layers/layers.sh ${CMAKE_SOURCE_DIR}/src)
 set_tests_properties(layers PROPERTIES LABELS layers)
+
+# tivrel-cpuid's Debian package, made by the release preset in a folder of its own and checked as
+# Debian checks its packages: label "package".
+add_test(NAME package_deb COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/deb.sh ${CMAKE_BINARY_DIR}/package)
+set_tests_properties(package_deb PROPERTIES LABELS package TIMEOUT 900)
