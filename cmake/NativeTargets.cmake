@@ -8,7 +8,7 @@ endif()
 add_executable(tivrel-cpuid src/tools/Main.cpp ${TIVREL_TOOL_SOURCES})
 target_link_libraries(tivrel-cpuid PRIVATE tivrel_core)
 install(TARGETS tivrel-cpuid RUNTIME DESTINATION bin)
-install(FILES src/tools/tivrel-cpuid.1 DESTINATION share/man/man1)
+include(cmake/ToolDocs.cmake)
 include(cmake/Packaging.cmake)
 
 add_executable(bench-frequency bench/frequency/FrequencyBench.cpp)

@@ -1,6 +1,7 @@
 # The "package" target (CPack), of what the install rules name: from the release build a Debian
-# package of tivrel-cpuid and its manual page under usr/, its dependencies computed by
-# dpkg-shlibdeps; from the cross build a zip of Tivrel.exe, ReadMe.htm and tivrel-cpuid.exe.
+# package of tivrel-cpuid, its manual page, copyright file and changelog under usr/, its
+# dependencies computed by dpkg-shlibdeps; from the cross build a zip of Tivrel.exe, ReadMe.htm
+# and tivrel-cpuid.exe.
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Tivrel)
 set(CPACK_PACKAGE_CONTACT "Tivrel maintainers <maintainers@users.noreply.c-seed-e2a5e175.example>")
@@ -15,6 +16,11 @@ else()
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # The packed relocations (TIVREL_LEAN) need glibc 2.36 (GLIBC_ABI_DT_RELR), which
+  # dpkg-shlibdeps, reading only the symbols, does not see.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.36)")
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  file(READ ${CMAKE_SOURCE_DIR}/packaging/description CPACK_DEBIAN_PACKAGE_DESCRIPTION)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/description)
 endif()
 include(CPack)

@@ -38,3 +38,8 @@ set_tests_properties(layers PROPERTIES LABELS layers)
 add_test(NAME scripts_wine_probe COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/wine-probe.sh)
 set_tests_properties(scripts_wine_probe PROPERTIES LABELS scripts TIMEOUT 300
   ENVIRONMENT "TIVREL_WIN32_DIR=${CMAKE_SOURCE_DIR}/build/win32;TIVREL_NATIVE_DIR=${CMAKE_BINARY_DIR}")
+
+# tivrel-cpuid's Debian package, made by the release preset in a folder of its own and checked as
+# Debian checks its packages: label "package".
+add_test(NAME package_deb COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/deb.sh ${CMAKE_BINARY_DIR}/package)
+set_tests_properties(package_deb PROPERTIES LABELS package TIMEOUT 900)
