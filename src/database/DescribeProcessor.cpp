@@ -175,10 +175,10 @@ const char* TypeName(uint32_t cpuType) {
     return cpuType < 4 ? kTypeNames[cpuType] : "";
 }
 
-// Whether the 2004 table describes processors of this signature: Transmeta's; AMD's without
-// extended bits; Intel's without extended bits but for the Core and Core 2 models of family 6
-// (14 and 15) and the Pentium 4 models from the 90 nm Prescott (family 15, model 3) on. The
-// relaxation reaches old entries only from such signatures, so nothing newer wears an old name.
+// The 2004 table describes Transmeta's signatures; AMD's without extended bits; Intel's without
+// extended bits but for the Core and Core 2 models of family 6 (14 and 15) and the Pentium 4
+// models from the 90 nm Prescott (family 15, model 3) on. The relaxation reaches the 2004
+// entries only from such signatures, so nothing newer wears an old name.
 bool WithinSeedTable(uint32_t vendorIndex, uint32_t signature) {
     constexpr uint32_t kIntel = 0, kAmd = 1;
     if (vendorIndex == kTransmeta) return true;

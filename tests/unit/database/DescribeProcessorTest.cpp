@@ -42,7 +42,7 @@ const DescribeCase kCases[] = {
     {"a stepping below every entry of its model takes the model's first entry", kIntel, 0x000806E1, 0, 0, 0, 167, 138,
      "Intel(R) Core(TM) i7 Processor", "Kaby Lake", "14 nm Core i3/i5/i7 / m3 (Kaby, Amber), 142",
      "Core(TM) i3/i5/i7/i9 / Xeon(R), 6", ""},
-    {"extended family and model: display family 26, model 68", kAmd, 0x00B40F40, 0, 1024, 0, 291, 208,
+    {"extended family and model: display family 26, model 68", kAmd, 0x00B40F40, 0, 1024, 0, 291, 209,
      "AMD Ryzen(tm) Processor", "Granite Ridge", "4 nm Ryzen 9000, 68", "Zen 5 / Ryzen(tm) / EPYC(tm), 26", ""},
     {"no match: an AMD model newer than the table shows its display numbers", kAmd, 0x00B80F00, 0, 0, 0, 0, 0,
      "Unknown New Processor", "", "128", "26", ""},
