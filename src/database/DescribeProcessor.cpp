@@ -195,13 +195,17 @@ void MatchPass(PageControls& page, uint32_t searchSignature) {
     state.vendorMissed = 1;
     state.signatureMissed = 1;
     const uint32_t signatureMask = state.steppingRelaxed ? ~0xFu : ~0u;
+    // Past the 2004 table, a 2004 entry still answers its own exact keys (the database page's
+    // Find), but no relaxed search reaches it.
+    const bool laterEntriesOnly =
+        state.withinModel && (searchSignature != record.signature || state.steppingRelaxed);
     for (uint32_t position = 1; EntryFirstWord(position) != kTableEndWord; ++position) {
         const DatabaseEntry& entry = EntryAt(position);
         const bool browse = state.browseRequest != 0;
         if (browse) {
             if (position != state.matchedEntry) continue;
             record.vendorIndex = entry.vendorIndex;
-        } else if (entry.vendorIndex != record.vendorIndex || (state.withinModel && position <= kSeedEntryCount)) {
+        } else if (entry.vendorIndex != record.vendorIndex || (laterEntriesOnly && position <= kSeedEntryCount)) {
             continue;
         }
         state.statsKey = entry.statsKey;
