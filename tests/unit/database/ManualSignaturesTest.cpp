@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint32_t kIntel = 0, kAmd = 1, kCentaur = 6, kHygon = 10, kZhaoxin = 11;
+constexpr uint32_t kIntel = 0, kAmd = 1, kCentaur = 6, kHygon = 10;
 
 struct ManualSignature {
     uint32_t vendor, signature;
@@ -102,10 +102,9 @@ const ManualSignature kManualSignatures[] = {
     {kAmd,      0x00A20F12, "Vermeer / Zen 3"},
     {kAmd,      0x00A60F12, "Raphael / Zen 4"},
     {kAmd,      0x00B40F40, "Granite Ridge"},
-    // Centaur, Hygon, Zhaoxin
+    // Centaur and Hygon
     {kCentaur,  0x000006F2, "Isaiah"},
     {kHygon,    0x00900F01, "Dhyana / Zen"},
-    {kZhaoxin,  0x000107B5, "LuJiaZui"},
 };
 // clang-format on
 
