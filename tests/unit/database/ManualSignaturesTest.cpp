@@ -1,4 +1,4 @@
-// Signatures as the vendors' specification updates and revision guides list them, each with the
+// Signatures as the vendors' errata updates and revision guides list them, each with the
 // code name its processor must get (docs/processor-sources.md names the documents). Steppings
 // differ from the entries' keys on purpose: a known model's other stepping is that model.
 #include "database/DescribeFixture.h"
