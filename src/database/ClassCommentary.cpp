@@ -859,9 +859,9 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "in place of the front-side bus, Hyper-Threading again and a shared inclusive level 3 "
      "cache. Bloomfield (Core i7-900) and Gainestown (Xeon 5500) share the die."},
     {121,
-     "Mainstream Nehalem for socket 1156: the PCI Express controller moves onto the "
-     "processor and Turbo Boost raises the clock of busy cores. Sold as Core i5-700 and "
-     "i7-800, and as Clarksfield for notebooks."},
+     "Mainstream Nehalem for socket 1156 with two memory channels and the PCI Express "
+     "controller moved onto the processor. Sold as Core i5-700 and i7-800, and as "
+     "Clarksfield for notebooks."},
     {122,
      "Nehalem for large servers: eight cores, four QuickPath links and 24 MB of level 3 "
      "cache on one 45 nm die (Xeon 6500 and 7500)."},
@@ -909,9 +909,9 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "cache per core and a non-inclusive level 3 cache. Sold as the first Xeon Scalable and "
      "as Core i7/i9 X-series."},
     {136,
-     "A revision of the Skylake server die with hardware fixes for speculative-execution "
-     "attacks, the Vector Neural Network instructions and support for persistent memory "
-     "modules."},
+     "A revision of the Skylake server die with hardware fixes for the Meltdown and "
+     "Foreshadow side-channel attacks, the Vector Neural Network instructions and support "
+     "for persistent memory modules."},
     {137,
      "The last Skylake server revision, for four- and eight-socket systems, adding the "
      "bfloat16 instructions."},
@@ -926,8 +926,8 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "Skylake cores in 14 nm++ with six cores on the desktop for the first time in the "
      "mainstream line. Sold as the eighth generation Core S and H and Xeon E-2100."},
     {141,
-     "A 15 W notebook processor on the 14 nm++ process with in-silicon fixes for some "
-     "speculative-execution attacks."},
+     "A 15 W notebook processor on the 14 nm++ process with in-silicon fixes for the "
+     "Meltdown and Foreshadow side-channel attacks."},
     {142,
      "Coffee Lake with up to eight cores and a soldered heat spreader, sold as the ninth "
      "generation Core and Xeon E-2200."},
@@ -1021,7 +1021,7 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "embedded systems (Intel Processor N100 and Core i3-N300)."},
     {170,
      "The 90 nm Sempron for Socket 754 and 939, a K8 core with 128 or 256 KB of level 2 "
-     "cache; mobile versions were called Oakville and Albany."},
+     "cache; the same die serves the mobile Athlon 64 Oakville."},
     {171,
      "A revision E Athlon 64 on 90 nm silicon-on-insulator with SSE3 and a better memory "
      "controller, for Socket 939."},
@@ -1131,7 +1131,7 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "Peak)."},
     {207,
      "A compact Zen 4 core with the same instructions and half the level 3 cache per core, "
-     "sixteen to a die, for EPYC 9704 (Bergamo) and EPYC 8004 (Siena)."},
+     "sixteen to a die, for EPYC 97x4 (Bergamo) and EPYC 8004 (Siena)."},
     {208,
      "Zen 4 cores with RDNA 3 graphics and AMD's first neural processing unit on one 4 nm "
      "die, sold as Ryzen 7040 and 8040 mobile and Ryzen 8000G (Phoenix, Hawk Point)."},

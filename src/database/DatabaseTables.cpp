@@ -333,7 +333,7 @@ constexpr DatabaseEntry kProcessorTable[] = {
 /* 284 */ {kAmd,       208, 0x00A70F40, 0,  kAnyL2,   "4 nm Ryzen 7040 / 8040 / 8000G",                "Phoenix / Zen 4",      kFamilyZen3,       "AMD Ryzen(tm) Processor"},
 /* 285 */ {kAmd,       208, 0x00A70F50, 0,  kAnyL2,   "4 nm Ryzen 8040 / 8000G",                       "Hawk Point / Zen 4",   kFamilyZen3,       "AMD Ryzen(tm) Processor"},
 /* 286 */ {kAmd,       208, 0x00A70F80, 0,  kAnyL2,   "4 nm Ryzen 7040U / 8040U",                      "Phoenix 2 / Zen 4",    kFamilyZen3,       "AMD Ryzen(tm) Processor"},
-/* 287 */ {kAmd,       207, 0x00AA0F00, 0,  kAnyL2,   "5 nm EPYC 9704 / 8004",                         "Bergamo / Zen 4c",     kFamilyZen3,       "AMD EPYC(tm) Processor"},
+/* 287 */ {kAmd,       207, 0x00AA0F00, 0,  kAnyL2,   "5 nm EPYC 97x4 / 8004",                         "Bergamo / Zen 4c",     kFamilyZen3,       "AMD EPYC(tm) Processor"},
 /* 288 */ {kAmd,       210, 0x00B00F20, 0,  kAnyL2,   "4 nm EPYC 9005",                                "Turin / Zen 5",        kFamilyZen5,       "AMD EPYC(tm) Processor"},
 /* 289 */ {kAmd,       210, 0x00B10F10, 0,  kAnyL2,   "3 nm EPYC 9005 (Zen 5c)",                       "Turin Dense / Zen 5c", kFamilyZen5,       "AMD EPYC(tm) Processor"},
 /* 290 */ {kAmd,       211, 0x00B20F40, 0,  kAnyL2,   "4 nm Ryzen AI 300",                             "Strix Point / Zen 5",  kFamilyZen5,       "AMD Ryzen(tm) AI Processor"},
