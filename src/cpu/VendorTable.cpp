@@ -18,9 +18,11 @@ static constexpr VendorRow VendorTable[] = {
     {"RiseRiseRise",  "Rise"},
     {"SiS SiS SiS ",  "SiS"},
     {"Geode by NSC",  "GeodeC"},
+    {"HygonGenuine",  "Hygon"},
+    {"  Shanghai  ",  "Zhaoxin"},
 };
 // clang-format on
-static_assert(sizeof VendorTable / sizeof VendorTable[0] == kVendorCount, "ten vendors");
+static_assert(sizeof VendorTable / sizeof VendorTable[0] == kVendorCount, "the vendors");
 
 uint32_t FindVendorIndex(const char* vendorString) {
     for (uint32_t index = 0; index < kVendorCount; ++index)

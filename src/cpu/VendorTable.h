@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-constexpr uint32_t kVendorCount = 10;
+constexpr uint32_t kVendorCount = 12;
 constexpr uint32_t kVendorIntel = 0;
 constexpr uint32_t kVendorAmd = 1;
 constexpr uint32_t kVendorTransmeta = 3;

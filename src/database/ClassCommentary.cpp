@@ -814,6 +814,352 @@ constexpr ClassCommentaryRow kClassCommentary[] = {
      "and cheaper than its 130 nm predecessors. It does not yet include SSE3, which arrived "
      "with the following Venice core. Clocks reached 2.2 GHz on a 200 MHz HyperTransport "
      "reference clock with dual-channel memory."},
+    {109,
+     "The 90 nm Pentium 4 core. Its pipeline grew to 31 stages, and it brought SSE3, a 16 KB "
+     "data cache and 1 MB of level 2 cache; later steppings added 64-bit EM64T. Xeon parts "
+     "built on it were sold as Nocona, Irwindale and Cranford."},
+    {110,
+     "The Pentium 4 600 series: Prescott with its level 2 cache doubled to 2 MB, EM64T and "
+     "Enhanced SpeedStep throughout, and Virtualization Technology from the 662 and 672 on."},
+    {111,
+     "Intel's first dual-core desktop processor: two Prescott cores on one 90 nm die, each "
+     "with its own 1 MB level 2 cache, sharing one front-side bus. Sold as Pentium D 800 and "
+     "Pentium Extreme Edition 840."},
+    {112,
+     "The first dual-core Xeon processors, two 90 nm NetBurst cores of 2 MB level 2 cache "
+     "each, for two-way (Paxville DP) and multiprocessor servers (Xeon 7000)."},
+    {113,
+     "The 65 nm NetBurst generation. Cedar Mill is a single-core Pentium 4 with 2 MB of "
+     "level 2 cache; Presler (Pentium D 900) and Dempsey (Xeon 5000) place two such dies of "
+     "188 million transistors each in one package."},
+    {114,
+     "The last NetBurst server processor: two 65 nm cores with 1 MB of level 2 cache each "
+     "and a shared level 3 cache of up to 16 MB, for four-socket and larger servers (Xeon "
+     "7100)."},
+    {115,
+     "Intel's first dual-core mobile processor, a 65 nm descendant of the Pentium M with two "
+     "cores sharing 2 MB of level 2 cache. Sold as Core Solo and Core Duo; it has no 64-bit "
+     "mode."},
+    {116,
+     "The Core microarchitecture in 65 nm: a wide four-issue core with 64-bit support and a "
+     "shared level 2 cache of up to 4 MB. Conroe (desktop), Merom (mobile) and Woodcrest "
+     "(Xeon 5100) share one die; Kentsfield and Clovertown put two in a package."},
+    {117,
+     "A single-core 65 nm Core die with 512 KB of level 2 cache, used in the Celeron 400 and "
+     "Celeron M 500 series and the Core 2 Solo ULV."},
+    {118,
+     "The 45 nm shrink of the Core microarchitecture with high-k metal gates, SSE4.1, a "
+     "faster divider and up to 6 MB of level 2 cache per die. Sold as Penryn (mobile), "
+     "Wolfdale and Yorkfield (desktop) and Harpertown (Xeon 5400)."},
+    {119,
+     "A six-core 45 nm Xeon for four-socket servers: three Penryn core pairs, each with 3 MB "
+     "of level 2 cache, and up to 16 MB of shared level 3 cache on one die."},
+    {120,
+     "The Nehalem microarchitecture: an on-die memory controller, the QuickPath Interconnect "
+     "in place of the front-side bus, Hyper-Threading again and a shared inclusive level 3 "
+     "cache. Bloomfield (Core i7-900) and Gainestown (Xeon 5500) share the die."},
+    {121,
+     "Mainstream Nehalem for socket 1156 with two memory channels and the PCI Express "
+     "controller moved onto the processor. Sold as Core i5-700 and i7-800, and as "
+     "Clarksfield for notebooks."},
+    {122,
+     "Nehalem for large servers: eight cores, four QuickPath links and 24 MB of level 3 "
+     "cache on one 45 nm die (Xeon 6500 and 7500)."},
+    {123,
+     "The first 32 nm processors: two Westmere cores with 4 MB of level 3 cache, packaged "
+     "with a 45 nm graphics and memory controller die. Sold as Clarkdale (Core i3/i5 "
+     "desktop) and Arrandale (notebooks)."},
+    {124,
+     "Six Westmere cores at 32 nm with 12 MB of level 3 cache and the AES instructions. "
+     "Gulftown (Core i7-980X) and Westmere-EP (Xeon 5600) share the die."},
+    {125,
+     "Ten Westmere cores with 30 MB of level 3 cache for four- and eight-socket servers, "
+     "sold as the first Xeon E7 series."},
+    {126,
+     "A new 32 nm microarchitecture with a decoded-instruction cache, AVX and a ring bus "
+     "that joins the cores, the level 3 cache and the graphics on one die. Sold as the "
+     "second generation Core i3, i5 and i7 and Xeon E3."},
+    {127,
+     "Sandy Bridge with up to eight cores, 20 MB of level 3 cache, quad-channel memory and "
+     "forty PCI Express 3.0 lanes. Sold as Core i7 Extreme for socket 2011 and Xeon E5-2600."},
+    {128,
+     "The 22 nm shrink of Sandy Bridge and Intel's first tri-gate transistors, with faster "
+     "graphics and PCI Express 3.0. Sold as the third generation Core and Xeon E3 v2."},
+    {129,
+     "Ivy Bridge for workstations and servers: Core i7-4900 Extreme, and Xeon E5 v2 and E7 "
+     "v2 with up to fifteen cores."},
+    {130,
+     "A 22 nm microarchitecture with AVX2, fused multiply-add and an integrated voltage "
+     "regulator. Sold as the fourth generation Core and Xeon E3 v3; the ULT and Crystal Well "
+     "models put the chipset or 128 MB of eDRAM in the package."},
+    {131,
+     "Haswell with up to eighteen cores and DDR4 memory: Core i7-5900 Extreme for desktops "
+     "and Xeon E5 v3 and E7 v3 for servers."},
+    {132,
+     "The 14 nm shrink of Haswell, first sold as the low-power Core M and then as the fifth "
+     "generation Core for notebooks; a few desktop models carry 128 MB of eDRAM."},
+    {133,
+     "Broadwell with up to twenty-two cores for servers (Xeon E5 v4 and E7 v4), ten for "
+     "desktops (Core i7-6950X), and the Xeon D system on a chip."},
+    {134,
+     "A 14 nm microarchitecture with Speed Shift and DDR4 memory for desktops and notebooks. "
+     "Sold as the sixth generation Core and Xeon E3 v5."},
+    {135,
+     "Skylake for servers: up to twenty-eight cores on a mesh, AVX-512, 1 MB of level 2 "
+     "cache per core and a non-inclusive level 3 cache. Sold as the first Xeon Scalable and "
+     "as Core i7/i9 X-series."},
+    {136,
+     "A revision of the Skylake server die with hardware fixes for the Meltdown and "
+     "Foreshadow side-channel attacks, the Vector Neural Network instructions and support "
+     "for persistent memory modules."},
+    {137,
+     "The last Skylake server revision, for four- and eight-socket systems, adding the "
+     "bfloat16 instructions."},
+    {138,
+     "The 14 nm+ refinement of Skylake with higher clocks and new video decoding. Sold as "
+     "the seventh generation Core; the low-power Amber Lake models of 2018 share its "
+     "signature."},
+    {139,
+     "Kaby Lake with four cores in the 15 W notebook class, the first eighth generation Core "
+     "processors."},
+    {140,
+     "Skylake cores in 14 nm++ with six cores on the desktop for the first time in the "
+     "mainstream line. Sold as the eighth generation Core S and H and Xeon E-2100."},
+    {141,
+     "A 15 W notebook processor on the 14 nm++ process with in-silicon fixes for the "
+     "Meltdown and Foreshadow side-channel attacks."},
+    {142,
+     "Coffee Lake with up to eight cores and a soldered heat spreader, sold as the ninth "
+     "generation Core and Xeon E-2200."},
+    {143,
+     "The last Skylake-based client line, up to six cores in notebooks and ten on the "
+     "desktop, sold as the tenth generation Core."},
+    {144,
+     "Intel's first 10 nm processor, shipped only as the dual-core Core i3-8121U with its "
+     "graphics disabled; it introduced AVX-512 to client parts."},
+    {145,
+     "The Sunny Cove core in 10 nm: wider execution, a larger data cache, AVX-512 and Gen11 "
+     "graphics. Sold as tenth generation Core for notebooks."},
+    {146,
+     "Sunny Cove cores for two-socket servers, up to forty per die with eight memory "
+     "channels and PCI Express 4.0. Sold as third generation Xeon Scalable and Xeon D."},
+    {147,
+     "Willow Cove cores in 10 nm SuperFin with Xe graphics, Thunderbolt 4 and PCI Express "
+     "4.0, sold as the eleventh generation Core for notebooks."},
+    {148,
+     "The Sunny Cove design ported back to 14 nm for the desktop, with up to eight cores and "
+     "Xe graphics. Sold as the eleventh generation Core S and Xeon E-2300."},
+    {149,
+     "Intel's first hybrid design on the Intel 7 process: Golden Cove performance cores and "
+     "Gracemont efficient cores, with Thread Director hints for the scheduler, DDR5 and PCI "
+     "Express 5.0."},
+    {150,
+     "Alder Lake's successor on Intel 7 with Raptor Cove performance cores, more efficient "
+     "cores and larger level 2 caches. Sold as the thirteenth and fourteenth generation "
+     "Core."},
+    {151,
+     "Intel's first tiled client processor: compute on Intel 4, with graphics, system and "
+     "input-output tiles joined by Foveros packaging, and a neural processing unit. Sold as "
+     "Core Ultra (Series 1)."},
+    {152,
+     "A tiled desktop and notebook processor with Lion Cove performance and Skymont "
+     "efficient cores and no Hyper-Threading, sold as Core Ultra 200S, HX and H."},
+    {153,
+     "A low-power notebook processor with the memory in the package, four Lion Cove and four "
+     "Skymont cores, sold as Core Ultra 200V."},
+    {154,
+     "A tiled notebook processor whose compute tile is made on the Intel 18A process, with "
+     "Cougar Cove performance and Darkmont efficient cores."},
+    {155,
+     "Golden Cove cores for servers, up to sixty in four tiles joined by EMIB, with DDR5, "
+     "PCI Express 5.0, CXL, AMX matrix units and optional HBM memory. Sold as fourth "
+     "generation Xeon Scalable and Xeon W."},
+    {156,
+     "A two-tile successor of Sapphire Rapids with up to sixty-four Raptor Cove cores and a "
+     "much larger level 3 cache, sold as fifth generation Xeon Scalable."},
+    {157,
+     "Redwood Cove performance cores on Intel 3, up to 128 per package, with separate "
+     "input-output tiles. Sold as Xeon 6 with P-cores."},
+    {158,
+     "Intel's first server processor of efficient cores only, with up to 144 Crestmont cores "
+     "on Intel 3 in four-core modules that share a level 2 cache. Sold as Xeon 6 with "
+     "E-cores."},
+    {159,
+     "An efficient-core server processor with Darkmont cores on the Intel 18A process, "
+     "stacked on base tiles with Foveros Direct."},
+    {160,
+     "The second Xeon Phi and the first that boots as a host processor: up to seventy-two "
+     "Silvermont-derived cores with two AVX-512 units each and 16 GB of MCDRAM in the "
+     "package."},
+    {161,
+     "A Knights Landing variant tuned for machine learning, with more single-precision and "
+     "variable-precision throughput and less double-precision."},
+    {162,
+     "The first Atom core: a small in-order 45 nm design with two threads, made for internet "
+     "devices, netbooks and low-cost desktops (Silverthorne, Diamondville, Pineview, "
+     "Lincroft)."},
+    {163,
+     "The 32 nm shrink of the Atom core, used in netbooks (Cedarview), tablets (Clover "
+     "Trail) and phones (Medfield)."},
+    {164,
+     "A 22 nm out-of-order Atom core in two-core modules sharing 1 MB of level 2 cache, used "
+     "in Bay Trail tablets and PCs and Avoton and Rangeley servers."},
+    {165,
+     "The 14 nm shrink of Silvermont, used in Cherry Trail tablets and Braswell notebooks "
+     "and desktops."},
+    {166,
+     "A wider 14 nm Atom core with four-core modules sharing 2 MB of level 2 cache, used in "
+     "Apollo Lake clients and Denverton servers."},
+    {167,
+     "Goldmont with a wider front end and 4 MB of level 2 cache, used in the Gemini Lake "
+     "Pentium Silver and Celeron."},
+    {168,
+     "A 10 nm Atom core used in Snow Ridge network processors, Elkhart Lake and Jasper Lake, "
+     "and beside one Sunny Cove core in Lakefield."},
+    {169,
+     "Processors of Gracemont efficient cores only, on Intel 7, for low-cost notebooks and "
+     "embedded systems (Intel Processor N100 and Core i3-N300)."},
+    {170,
+     "The 90 nm Sempron for Socket 754 and 939, a K8 core with 128 or 256 KB of level 2 "
+     "cache; the same die serves the mobile Athlon 64 Oakville."},
+    {171,
+     "A revision E Athlon 64 on 90 nm silicon-on-insulator with SSE3 and a better memory "
+     "controller, for Socket 939."},
+    {172,
+     "The first Turion 64, a low-power 90 nm K8 for notebooks in Socket 754."},
+    {173,
+     "A dual-core Athlon 64 X2 with 512 KB of level 2 cache per core, on 90 nm for Socket "
+     "939."},
+    {174,
+     "The revision F dual-core K8 for Socket AM2 with DDR2 memory and AMD-V virtualization, "
+     "sold as Athlon 64 X2 and Athlon 64 FX."},
+    {175,
+     "The single-core revision F K8 for Socket AM2, sold as Athlon 64 (Orleans) and Sempron "
+     "(Manila)."},
+    {176,
+     "The revision F dual-core Opteron for the new Socket F (Opteron 2000 and 8000 series) "
+     "with DDR2 registered memory."},
+    {177,
+     "The dual-core Turion 64 X2 for Socket S1 notebooks, on 90 nm."},
+    {178,
+     "The 65 nm shrink of the dual-core K8, with 512 KB of level 2 cache per core, sold as "
+     "Athlon 64 X2, Athlon X2 and Sempron X2."},
+    {179,
+     "The 65 nm single-core K8, sold as Athlon 64 (Lima) and Sempron (Sparta)."},
+    {180,
+     "The 65 nm dual-core Turion 64 X2 for notebooks."},
+    {181,
+     "AMD's first native quad-core design on 65 nm: four cores with 512 KB of level 2 cache "
+     "each and a shared 2 MB level 3 cache. Sold as Opteron (Barcelona) and Phenom (Agena)."},
+    {182,
+     "The 45 nm family 10h quad-core with 6 MB of level 3 cache. Sold as Opteron (Shanghai) "
+     "and Phenom II (Deneb, Heka)."},
+    {183,
+     "A 45 nm family 10h quad-core without level 3 cache, sold as Athlon II X4 (Propus) and "
+     "X3 (Rana)."},
+    {184,
+     "A 45 nm family 10h dual-core with 1 MB of level 2 cache per core and no level 3 cache, "
+     "sold as Athlon II X2, and for notebooks as Turion II and Athlon II."},
+    {185,
+     "A six-core 45 nm Opteron with HT Assist probe filtering; its die is also sold as the "
+     "four- and six-core Opteron 4100 (Lisbon)."},
+    {186,
+     "Two six-core 45 nm dies in one package for Socket G34, giving eight or twelve cores "
+     "and four memory channels (Opteron 6100)."},
+    {187,
+     "The six-core Phenom II X6 with Turbo Core, and its quad-core variant Zosma."},
+    {188,
+     "A 65 nm dual-core notebook processor derived from K8, with separate power planes for "
+     "each core, sold as Turion X2 Ultra."},
+    {189,
+     "AMD's first A-series APU: up to four 32 nm family 10h cores with Radeon graphics on "
+     "one die."},
+    {190,
+     "A small 40 nm out-of-order core for netbooks and low-cost notebooks, paired with "
+     "Radeon graphics in the Ontario and Zacate APUs (C- and E-series)."},
+    {191,
+     "A 32 nm design of two-core modules that share the front end, the floating-point unit "
+     "and a 2 MB level 2 cache. Sold as FX (Zambezi) and Opteron 4200 and 6200 (Valencia, "
+     "Interlagos)."},
+    {192,
+     "The improved module of Bulldozer, with FMA3 and better branch prediction. Sold as FX "
+     "(Vishera) and Opteron 4300 and 6300 (Seoul, Abu Dhabi)."},
+    {193,
+     "Piledriver modules with Radeon graphics on one 32 nm die, sold as the A-series APUs "
+     "Trinity and Richland."},
+    {194,
+     "Steamroller modules with a larger instruction cache and GCN graphics sharing memory "
+     "with the cores, on 28 nm. Sold as A-series APUs (Kaveri, Godavari)."},
+    {195,
+     "Excavator modules in an APU with the chipset on the die, for notebooks and later "
+     "desktops (Carrizo, Bristol Ridge, Stoney Ridge)."},
+    {196,
+     "A 28 nm low-power core in groups of four that share a 2 MB level 2 cache, used in the "
+     "Kabini and Temash APUs."},
+    {197,
+     "A lower-power revision of Jaguar in the Beema and Mullins APUs."},
+    {198,
+     "AMD's return to a wide single-threaded core with simultaneous multithreading, on 14 "
+     "nm, in four-core complexes sharing 8 MB of level 3 cache. Sold as Ryzen (Summit "
+     "Ridge), Threadripper and EPYC 7001 (Naples)."},
+    {199,
+     "Four Zen cores with Vega graphics on one die, sold as Ryzen mobile and desktop APUs "
+     "(Raven Ridge, and on 12 nm Picasso)."},
+    {200,
+     "Zen on the 12 nm process with lower cache latency and Precision Boost 2. Sold as the "
+     "Ryzen 2000 series and the second Threadripper."},
+    {201,
+     "A chiplet design: 7 nm core dies of eight cores each, with a separate input-output "
+     "die. Sold as Ryzen 3000 (Matisse), Threadripper 3000 (Castle Peak) and EPYC 7002 "
+     "(Rome)."},
+    {202,
+     "Eight Zen 2 cores with Vega graphics on one 7 nm die, sold as Ryzen 4000 and 5000 "
+     "mobile APUs (Renoir, Lucienne) and in handheld and low-power parts (Van Gogh, "
+     "Mendocino)."},
+    {203,
+     "Zen 3 joins all eight cores of a die to one 32 MB level 3 cache. Sold as Ryzen 5000 "
+     "(Vermeer), EPYC 7003 (Milan) and Threadripper PRO 5000 (Chagall)."},
+    {204,
+     "Eight Zen 3 cores with Vega graphics on one 7 nm die, sold as Ryzen 5000 mobile and "
+     "desktop APUs (Cezanne, Barcelo)."},
+    {205,
+     "Zen 3+ cores on 6 nm with RDNA 2 graphics, DDR5 and PCI Express 4.0, sold as Ryzen "
+     "6000 mobile."},
+    {206,
+     "Zen 4 on 5 nm with AVX-512 and 1 MB of level 2 cache per core, for Socket AM5 with "
+     "DDR5. Sold as Ryzen 7000 (Raphael), EPYC 9004 (Genoa) and Threadripper 7000 (Storm "
+     "Peak)."},
+    {207,
+     "A compact Zen 4 core with the same instructions and half the level 3 cache per core, "
+     "sixteen to a die, for EPYC 97x4 (Bergamo) and EPYC 8004 (Siena)."},
+    {208,
+     "Zen 4 cores with RDNA 3 graphics and AMD's first neural processing unit on one 4 nm "
+     "die, sold as Ryzen 7040 and 8040 mobile and Ryzen 8000G (Phoenix, Hawk Point)."},
+    {209,
+     "Zen 5 with a wider front end and full-width AVX-512 datapaths, sold as Ryzen 9000 "
+     "(Granite Ridge) on Socket AM5."},
+    {210,
+     "EPYC 9005 for Socket SP5: up to 128 Zen 5 cores, or 192 compact Zen 5c cores in Turin "
+     "Dense."},
+    {211,
+     "Mobile APUs mixing Zen 5 and Zen 5c cores with RDNA 3.5 graphics and a faster neural "
+     "processing unit, sold as Ryzen AI 300 (Strix Point, Krackan Point) and Ryzen AI Max "
+     "(Strix Halo)."},
+    {212,
+     "Processors licensed from the first Zen design and made in China, sold as Hygon C86 "
+     "server and desktop processors."},
+    {213,
+     "A 90 nm low-power x86 core from Centaur with an exclusive level 2 cache and the "
+     "PadLock security engine, sold as VIA C7 and C7-M."},
+    {214,
+     "Centaur's first superscalar out-of-order x86-64 design (Isaiah), sold as VIA Nano, "
+     "later as Nano X2 and QuadCore; the first Zhaoxin ZX processors derive from it."},
+    {215,
+     "Zhaoxin's KaiXian KX-6000: eight cores on a 16 nm process at up to 3 GHz, with "
+     "graphics and the memory controller on the chip."},
+    {216,
+     "Zhaoxin's KaiXian KX-7000 of the Century Avenue design: eight cores at up to 3.7 GHz "
+     "with 4 MB of level 2 and 32 MB of level 3 cache, DDR5 and PCI Express 4.0."},
     {255,
      "The class of placeholder entries for processors that have been announced but whose "
      "details are not yet known, such as a future Pentium generation and AMD's planned K9 "

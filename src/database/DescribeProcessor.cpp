@@ -52,11 +52,12 @@ void NumberText(uint32_t number, char* output) {
 }
 
 // The entry whose texts and class a matched position shows: a Transmeta processor of a later
-// revision takes them from the entry transmetaShift positions on, when there is one.
+// revision takes them from the Transmeta entry transmetaShift positions on, when there is one.
 uint32_t TextSource(uint32_t position) {
     const ProcessorRecord& record = processorRecord;
     if (record.vendorIndex == kTransmeta && record.transmetaShift > 0 && describeState.showingDetected &&
-        position + record.transmetaShift <= kDatabaseEntryCount)
+        position + record.transmetaShift <= kDatabaseEntryCount &&
+        EntryAt(position + record.transmetaShift).vendorIndex == kTransmeta)
         return position + record.transmetaShift;
     return position;
 }
@@ -66,7 +67,7 @@ void ShowMatch(PageControls& page, uint32_t position) {
     ProcessorDescription& texts = processorDescription;
     const DatabaseEntry& entry = EntryAt(TextSource(position));
 
-    TextAndNumber(entry.modelText, record.cpuModel, texts.modelLineText);
+    TextAndNumber(entry.modelText, DisplayModel(record.signature), texts.modelLineText);
     page.SetText(kModelLine, texts.modelLineText);
     if (entry.codeName != nullptr) {
         CopyText(entry.codeName, texts.codeNameText, kDescriptionTextSize);
@@ -75,10 +76,10 @@ void ShowMatch(PageControls& page, uint32_t position) {
         CopyText("Unknown", texts.codeNameText, kDescriptionTextSize);
         page.SetEnabled(kCodeName, false);
     }
-    TextAndNumber(entry.familyName, record.cpuFamily, texts.familyText);
+    TextAndNumber(entry.familyName, DisplayFamily(record.signature), texts.familyText);
     page.SetText(kFamily, texts.familyText);
     char status[kDescriptionTextSize];
-    TextAndNumber("Match", record.cpuFamily, status);
+    TextAndNumber("Match", DisplayFamily(record.signature), status);
     page.SetText(IDC_DB_FAMILY_STATUS, status);
     CopyText(entry.processorName, texts.processorText, kDescriptionTextSize);
     if (record.brandId != 0 && !describeState.brandRelaxed) {
@@ -101,9 +102,9 @@ void ShowNoMatch(PageControls& page) {
     page.SetText(IDC_DB_TYPE_STATUS, kNotFound);
     page.SetEnabled(kCodeName, false);
     CopyText(kNotFound, texts.codeNameText, kDescriptionTextSize);
-    NumberText(record.cpuFamily, texts.familyText);
+    NumberText(DisplayFamily(record.signature), texts.familyText);
     page.SetText(kFamily, texts.familyText);
-    NumberText(record.cpuModel, texts.modelLineText);
+    NumberText(DisplayModel(record.signature), texts.modelLineText);
     page.SetText(kModelLine, texts.modelLineText);
     texts.brandText[0] = '\0';
     if (record.brandId != 0 && !describeState.brandRelaxed) {
@@ -174,29 +175,49 @@ const char* TypeName(uint32_t cpuType) {
     return cpuType < 4 ? kTypeNames[cpuType] : "";
 }
 
+// The 2004 table describes Transmeta's signatures; AMD's without extended bits; Intel's without
+// extended bits but for the Core and Core 2 models of family 6 (14 and 15) and the Pentium 4
+// models from the 90 nm Prescott (family 15, model 3) on. The relaxation reaches the 2004
+// entries only from such signatures, so nothing newer wears an old name.
+bool WithinSeedTable(uint32_t vendorIndex, uint32_t signature) {
+    constexpr uint32_t kIntel = 0, kAmd = 1;
+    if (vendorIndex == kTransmeta) return true;
+    if ((signature & 0x0FFF0000) != 0 || (vendorIndex != kIntel && vendorIndex != kAmd)) return false;
+    const uint32_t family = (signature >> 8) & 0xF;
+    const uint32_t model = (signature >> 4) & 0xF;
+    return vendorIndex == kAmd || (family == 6 && model <= 13) || (family == 15 && model <= 2) ||
+           (family != 6 && family != 15);
+}
+
 void MatchPass(PageControls& page, uint32_t searchSignature) {
     DescribeState& state = describeState;
     ProcessorRecord& record = processorRecord;
     state.vendorMissed = 1;
     state.signatureMissed = 1;
+    const uint32_t signatureMask = state.steppingRelaxed ? ~0xFu : ~0u;
+    // Past the 2004 table, a 2004 entry still answers its own exact keys (the database page's
+    // Find), but no relaxed search reaches it.
+    const bool laterEntriesOnly =
+        state.withinModel && (searchSignature != record.signature || state.steppingRelaxed);
     for (uint32_t position = 1; EntryFirstWord(position) != kTableEndWord; ++position) {
         const DatabaseEntry& entry = EntryAt(position);
         const bool browse = state.browseRequest != 0;
         if (browse) {
             if (position != state.matchedEntry) continue;
             record.vendorIndex = entry.vendorIndex;
-        } else if (entry.vendorIndex != record.vendorIndex) {
+        } else if (entry.vendorIndex != record.vendorIndex || (laterEntriesOnly && position <= kSeedEntryCount)) {
             continue;
         }
         state.statsKey = entry.statsKey;
         state.vendorMissed = 0;
         if (browse) {
             searchSignature = entry.signature;
+            record.signature = entry.signature;
             record.cpuFamily = (searchSignature >> 8) & 0xF;
             record.cpuStepping = searchSignature & 0xF;
             record.cpuModel = (searchSignature >> 4) & 0xF;
             record.cpuType = (searchSignature >> 12) & 0x7;
-        } else if (entry.signature != searchSignature) {
+        } else if ((entry.signature & signatureMask) != (searchSignature & signatureMask)) {
             continue;
         }
         state.signatureMissed = 0;
@@ -221,17 +242,27 @@ void MatchPass(PageControls& page, uint32_t searchSignature) {
 // (into the next lower family) and moves on. Step 2 stops comparing L2 sizes for the rest of
 // the loop: setting the L2 total to 0 would only repeat the pass that just failed. Step 1
 // tries the family's base signature, model and stepping 0, extended bits dropped.
+// A signature beyond the 2004 table stays within its own model: the walk stops at stepping 0,
+// and step 1 takes any stepping of the model instead of the family's base.
 void RelaxSearch(DescribeState& state, uint32_t& searchSignature, uint32_t recordSignature) {
     switch (state.relaxStep) {
     case 3:
-        if (((searchSignature >> 4) & 0xF) != 0) state.relaxStep = 4;
+        if (state.withinModel) {
+            if ((searchSignature & 0xF) == 0) break;
+            state.relaxStep = 4;
+        } else if (((searchSignature >> 4) & 0xF) != 0) {
+            state.relaxStep = 4;
+        }
         searchSignature -= 1;
         break;
     case 2:
         state.l2Relaxed = 1;
         break;
     case 1:
-        searchSignature = recordSignature & 0xFF00;
+        if (state.withinModel)
+            state.steppingRelaxed = 1;
+        else
+            searchSignature = recordSignature & 0xFF00;
         break;
     }
     state.relaxStep -= 1;
@@ -263,6 +294,8 @@ void DescribeProcessor(PageControls& page) {
 
     state.brandRelaxed = 0;
     state.l2Relaxed = 0;
+    state.steppingRelaxed = 0;
+    state.withinModel = !WithinSeedTable(record.vendorIndex, record.signature);
     state.relaxStep = 3;
     uint32_t search = record.signature;
     for (;;) {

@@ -12,6 +12,8 @@ struct DescribeState {
     uint32_t signatureMissed;   // ... none with the signature, or the last such failed on the L2 size
     uint32_t brandRelaxed;      // brand IDs are no longer compared
     uint32_t l2Relaxed;         // L2 sizes are no longer compared
+    uint32_t withinModel;       // the signature lies beyond the 2004 table: only later entries, of its model
+    uint32_t steppingRelaxed;   // ... and at last any stepping of that model
     uint32_t relaxStep;         // countdown of the relaxation, from 3
 };
 

@@ -4,6 +4,7 @@
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/VendorTable.h"
+#include "database/DatabaseTables.h"
 #include "database/DescribeProcessor.h"
 #include "database/DescribeState.h"
 #include "probe/ProbeProcessor.h"
@@ -39,18 +40,6 @@ constexpr FlagName kExtendedFlags[] = {
     {27, "rdtscp"}, {29, "lm"}, {30, "3dnowext"}, {31, "3dnow"},
 };
 // clang-format on
-
-// Leaf 1 EAX: family 15 adds the extended family (bits 20-27); families 6 and 15 put the
-// extended model (bits 16-19) above the model, as the vendors' manuals and operating systems
-// number them.
-uint32_t DisplayFamily(const ProcessorRecord& record) {
-    return record.cpuFamily == 15 ? record.cpuFamily + ((record.signature >> 20) & 0xFF) : record.cpuFamily;
-}
-
-uint32_t DisplayModel(const ProcessorRecord& record) {
-    const bool extended = record.cpuFamily == 6 || record.cpuFamily == 15;
-    return extended ? (((record.signature >> 16) & 0xF) << 4) + record.cpuModel : record.cpuModel;
-}
 
 template <size_t N>
 void PrintFlags(FILE* out, const char* heading, uint32_t word, const FlagName (&names)[N]) {
@@ -104,8 +93,8 @@ void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown,
     WriteNumberField(writer, "cpuFamily", record.cpuFamily);
     WriteNumberField(writer, "cpuModel", record.cpuModel);
     WriteNumberField(writer, "cpuStepping", record.cpuStepping);
-    WriteNumberField(writer, "displayFamily", DisplayFamily(record));
-    WriteNumberField(writer, "displayModel", DisplayModel(record));
+    WriteNumberField(writer, "displayFamily", DisplayFamily(record.signature));
+    WriteNumberField(writer, "displayModel", DisplayModel(record.signature));
     WriteNumberField(writer, "cpuType", record.cpuType);
     WriteNumberField(writer, "brandId", record.brandId);
     WriteHexField(writer, "featuresEdx", record.featuresEdx);
@@ -146,8 +135,8 @@ void PrintSummary(FILE* out, uint32_t measuredMhz) {
     std::fprintf(out, "%-22s %s (%s)\n", "Vendor:", record.vendorString, VendorAt(record.vendorIndex).shortName);
     std::fprintf(out, "%-22s %lu / %lu / %lu (", "Family/model/stepping:", static_cast<unsigned long>(record.cpuFamily),
                  static_cast<unsigned long>(record.cpuModel), static_cast<unsigned long>(record.cpuStepping));
-    const uint32_t family = DisplayFamily(record);
-    const uint32_t model = DisplayModel(record);
+    const uint32_t family = DisplayFamily(record.signature);
+    const uint32_t model = DisplayModel(record.signature);
     if (family != record.cpuFamily || model != record.cpuModel)
         std::fprintf(out, "family %lu, model %lu; ", static_cast<unsigned long>(family), static_cast<unsigned long>(model));
     std::fprintf(out, "signature %s)\n", signature);

@@ -28,7 +28,7 @@ constexpr char kUsage[] =
     "With no option, print a summary for people to read: the processor's name, vendor,\n"
     "family / model / stepping (and where they differ, the family and model with the\n"
     "extended fields folded in), type, code name and product line from Tivrel's processor\n"
-    "database (7th edition, December 2004), brand ID and brand string, the feature flags,\n"
+    "database (8th edition, December 2026), brand ID and brand string, the feature flags,\n"
     "and the caches and TLBs. Nothing is measured unless --measure is given.\n"
     "\n"
     "Options:\n"

@@ -3,7 +3,7 @@
 
 #include "resource.h"
 
-const char* const kProductLine = "Tivrel 1.04 (DB v7)";
+const char* const kProductLine = "Tivrel 1.04 (DB v8)";
 const char* const kCopyrightLine = "Copyright (C) 2004-2026 Tivrel project";
 const char* const kDescriptionLine = "CPUID Database & System Information";
 

@@ -9,7 +9,7 @@ constexpr int32_t kMessageAbout = 2;
 constexpr int32_t kMessageTextView = 3;
 constexpr int kMessageLineCount = 4;
 
-extern const char* const kProductLine;     // "Tivrel 1.04 (DB v7)"
+extern const char* const kProductLine;     // "Tivrel 1.04 (DB v8)": also the sheet's and the save dialog's caption
 extern const char* const kCopyrightLine;
 extern const char* const kDescriptionLine; // "CPUID Database & System Information"
 

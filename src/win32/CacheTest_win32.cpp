@@ -3,6 +3,7 @@
 
 #include "cache/CacheTest.h"
 #include "resource.h"
+#include "ui/MessageDialog.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void StartCacheTest(HWND page) {
     cacheTestRunning = 1;
     block = GlobalAlloc(GPTR, kCacheTestAllocation);
     if (block == nullptr) {
-        MessageBoxA(nullptr, "Tivrel 1.04 (DB v7)", "Tivrel.exe", MB_OK);
+        MessageBoxA(nullptr, kProductLine, "Tivrel.exe", MB_OK);
         cacheTestRunning = 0;
         return;
     }

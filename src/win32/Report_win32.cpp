@@ -8,6 +8,7 @@
 #include "probe/ProbeProcessor.h"
 #include "report/Report.h"
 #include "text/TextRoutines.h"
+#include "ui/MessageDialog.h"
 #include "ui/PageControls.h"
 #include "win32/DescriptorNoticeDialog_win32.h"
 #include "win32/PageProtocol_win32.h"
@@ -43,7 +44,7 @@ int ChooseReportFile(HWND owner, char* fileName, const char* filter) {
     request.lpstrFilter = filter;
     request.lpstrFile = fileName;
     request.nMaxFile = kFileNameSize;
-    request.lpstrTitle = "Tivrel 1.04 (DB v7)";
+    request.lpstrTitle = kProductLine;
     request.Flags = kDialogFlags;
     request.lpstrDefExt = nullptr;   // a name typed without extension is used as typed
     return GetSaveFileNameA(&request);

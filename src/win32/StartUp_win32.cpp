@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "settings/Settings.h"
 #include "system/WindowsVersion.h"
+#include "ui/MessageDialog.h"
 #include "win32/CachePage_win32.h"
 #include "win32/DatabasePage_win32.h"
 #include "win32/DescriptorNoticeDialog_win32.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr char kSheetCaption[] = "Tivrel 1.04 (DB v7)";
 constexpr char kInstanceMutexName[] = "Tivrel.exe";
 // The page descriptor ends after the header title fields; the sheet header after the callback.
 constexpr UINT kPageDescriptorSize = 48;
@@ -67,7 +67,7 @@ void FillSheetHeader() {
     sheetHeader.dwFlags = PSH_NOAPPLYNOW;
     sheetHeader.hwndParent = nullptr;
     sheetHeader.hInstance = appInstance;
-    sheetHeader.pszCaption = kSheetCaption;
+    sheetHeader.pszCaption = kProductLine;
     sheetHeader.nPages = kPageCount;
     sheetHeader.nStartPage = 0;
     sheetHeader.phpage = pageHandles;

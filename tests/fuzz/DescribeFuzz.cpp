@@ -5,6 +5,7 @@
 #include "FuzzInput.h"
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
+#include "cpu/VendorTable.h"
 #include "database/DatabasePage.h"
 #include "database/DatabaseTables.h"
 #include "database/DescribeState.h"
@@ -16,7 +17,7 @@ constexpr int kLists[] = {IDC_DB_VENDOR_LIST, IDC_DB_TYPE_LIST, IDC_DB_FAMILY_LI
 
 void RequireOneProcessorFound(const FakePageControls& page) {
     const uint32_t vendor = processorRecord.vendorIndex;
-    Require(page.GetSelection(IDC_DB_VENDOR_LIST) == (vendor < 10 ? static_cast<int>(vendor) : -1), "the vendor selected");
+    Require(page.GetSelection(IDC_DB_VENDOR_LIST) == (vendor < kVendorCount ? static_cast<int>(vendor) : -1), "the vendor selected");
     if (describeState.matchedEntry == 0) {
         Require(page[IDC_DB_PROCESSOR].text == "Unknown New Processor", "no entry, an unknown processor");
         return;

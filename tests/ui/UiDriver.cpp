@@ -54,7 +54,7 @@
 namespace {
 
 const char* const kExeName = "Tivrel.exe";
-const char* const kSheetCaption = "Tivrel 1.04 (DB v7)";
+const char* const kSheetCaption = "Tivrel 1.04 (DB v8)";
 const char* const kNoticeCaption = "Tivrel 1.04";
 const int kNoticeThirdLine = 852;
 const int kNoticeTextView = 1014;

@@ -45,6 +45,12 @@ select 1030 7
 settext 1031 9
 click 1026
 text 1200 1008
+select 1025 0
+select 1030 6
+settext 1031 15
+select 1028 0
+click 1026
+text 1200 1008 1051
 click 1610
 text 1200 1031
 close ok
@@ -64,7 +70,7 @@ check "Main model" "$(field modelLineText)" "$(got 'text 1004')"
 # Database: the detected processor with the selectors set to it.
 check "Database processor" "$(field processorText)" "$(nth 'text 1200' 2)"
 family=$(field cpuFamily)
-check "vendor list" "sel=$(field vendorIndex) count=10" "$(got 'combo 1025')"
+check "vendor list" "sel=$(field vendorIndex) count=12" "$(got 'combo 1025')"
 check "type list" "sel=$(field cpuType) count=4" "$(got 'combo 1029')"
 check "family list" "sel=$([ "$family" = 15 ] && echo 7 || echo "$family") count=9" "$(got 'combo 1030')"
 check "brand list" "sel=$(field brandId) count=23" "$(got 'combo 1028')"
@@ -90,6 +96,9 @@ check "Find Intel family 15 model 4 without brand" "Unknown New Processor" "$(nt
 check "... its code name" "Pentium(R) 5" "$(nth 'text 1008' 2)"
 check "Find AMD family 15 model 9" "Unknown New Processor" "$(nth 'text 1200' 10)"
 check "... its code name" "K9" "$(nth 'text 1008' 3)"
-check "Reset shows the detected processor" "$(field processorText)" "$(nth 'text 1200' 11)"
+check "Find Intel family 6 model 15: an entry after 2004" "Intel(R) Core(TM)2 Duo Processor" "$(nth 'text 1200' 11)"
+check "... its code name" "Conroe / Merom" "$(nth 'text 1008' 4)"
+check "... its class date" "Jul 2006" "$(nth 'text 1051' 3)"
+check "Reset shows the detected processor" "$(field processorText)" "$(nth 'text 1200' 12)"
 check "Reset restores the model" "$(field cpuModel)" "$(nth 'text 1031' 2)"
 check_value exit yes

@@ -17,7 +17,7 @@ tab 7
 listview 1002
 tab 8
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 settext 1148 report1.htm
 post 1
 gone 10000
@@ -25,7 +25,7 @@ ready
 tab 8
 text 1033 1034 1035 1041 1036
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 settext 1148 report2
 post 1
 gone 10000
@@ -34,35 +34,35 @@ tab 8
 click 1045
 sleep 1200
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 settext 1148 report3.htm
 post 1
 gone 10000
 ready
 tab 8
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 click 2
 gone 10000
 ready
 tab 8
 wait 1045 15000 Cache Test
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 settext 1148 kept.htm
 post 1
-dialogwith 7 Tivrel 1.04 (DB v7)
+dialogwith 7 Tivrel 1.04 (DB v8)
 click 7
-dialogwith 1148 Tivrel 1.04 (DB v7)
+dialogwith 1148 Tivrel 1.04 (DB v8)
 click 2
 gone 10000
 ready
 tab 8
 post 1037
-dialog Tivrel 1.04 (DB v7)
+dialog Tivrel 1.04 (DB v8)
 settext 1148 replaced.htm
 post 1
-dialogwith 6 Tivrel 1.04 (DB v7)
+dialogwith 6 Tivrel 1.04 (DB v8)
 click 6
 gone 10000
 ready

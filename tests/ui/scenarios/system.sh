@@ -61,7 +61,7 @@ result=$(got_all 'text 1040' | tail -1)
 check "cache test: 13 entries from 1 KB to 4096 KB" \
     " 1 KB\\N  2 KB\\N  4 KB\\N  8 KB\\N  16 KB\\N  32 KB\\N  64 KB\\N  128 KB\\N  256 KB\\N  512 KB\\N  1024 KB\\N  2048 KB\\N  4096 KB\\N  " \
     "$(sed -E 's/\\[0-9]+/\\N/g' <<<"$result")"
-check "About view" "Tivrel 1.04 (DB v7)|Contact" "$(got 'child 850 Edit 1 1')|$(got 'child 2 Button 1 1')"
+check "About view" "Tivrel 1.04 (DB v8)|Contact" "$(got 'child 850 Edit 1 1')|$(got 'child 2 Button 1 1')"
 check "Contact view" "Questions, reports and corrections:|About" "$(got 'text 850')|$(got 'text 2' | head -1)"
 check "three presses end in the Contact view" "About" "$(got_all 'text 2' | tail -1)"
 check_value gone yes

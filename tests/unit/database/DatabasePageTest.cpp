@@ -22,13 +22,16 @@ protected:
     std::vector<std::string> Families() { return database[IDC_DB_FAMILY_LIST].items; }
 };
 
-// Next from the entry before shows every entry with its own keys, class and family list (family
-// 15 at position 7; the announced processors, key 255, name the list's last family), whatever the
-// detected L2 total and Transmeta revision: 128 shows its own class 57, not 130's 58. Browsing
-// rebuilds the record from the signature, so it has no bits above the type's.
+// Next from the entry before shows every entry with its own keys, class and family (family 15
+// at position 7 of the list; the announced processors, key 255, name the list's last family),
+// whatever the detected L2 total and Transmeta revision: 128 shows its own class 57, not 130's
+// 58. Browsing rebuilds the record from the signature, type and extended bits included; the
+// entries after 2004 name their own family, which the family row shows with the display family
+// while the list selects the position of the family digit.
 TEST_F(DatabasePageTest, NextShowsEachEntryWithItsOwnKeysClassAndFamily) {
     Detected(3, 0x0543, 0, 64);   // a Transmeta part with 64 KB of L2
     processorRecord.transmetaShift = 2;
+    FakePageControls main{IDC_MAIN_FAMILY};
     for (uint32_t position = 1; position <= kDatabaseEntryCount; ++position) {
         SCOPED_TRACE(position);
         const DatabaseEntry& entry = EntryAt(position);
@@ -37,16 +40,23 @@ TEST_F(DatabasePageTest, NextShowsEachEntryWithItsOwnKeysClassAndFamily) {
         ASSERT_EQ(describeState.matchedEntry, position);
         EXPECT_EQ(describeState.statsKey, entry.statsKey);
         EXPECT_EQ(ClassStatsFor(entry.statsKey).key, entry.statsKey);
-        EXPECT_EQ(entry.signature & ~0x3FFFu, 0u);
+        EXPECT_EQ(processorRecord.signature, entry.signature);
         EXPECT_EQ(database[IDC_DB_PROCESSOR].text, entry.processorName);
         EXPECT_EQ(database.GetSelection(IDC_DB_VENDOR_LIST), static_cast<int>(entry.vendorIndex));
         EXPECT_EQ(database[IDC_DB_MODEL].text, std::to_string((entry.signature >> 4) & 0xF));
         EXPECT_EQ(database[IDC_DB_COMMENTARY].text, ClassCommentary(entry.statsKey));
         EXPECT_NE(database[IDC_DB_L2_LIST].text, "64");   // the class's text, never the detected total
         ASSERT_EQ(Families().size(), 9u);
+        const uint32_t digit = (entry.signature >> 8) & 0xF;
         const int shown = entry.statsKey == 255 ? 8 : database.GetSelection(IDC_DB_FAMILY_LIST);
-        ASSERT_GE(shown, 0);
-        EXPECT_EQ(Families()[shown], entry.familyName);
+        ASSERT_EQ(shown, entry.statsKey == 255 ? 8 : static_cast<int>(digit == 15 ? 7 : digit));
+        if (position <= kSeedEntryCount) {
+            EXPECT_EQ(Families()[shown], entry.familyName);
+        }
+        if (position > kSeedEntryCount) {   // found again from its keys, as the Main page shows it
+            DescribeProcessor(main);
+            EXPECT_EQ(main[IDC_MAIN_FAMILY].text, std::string(entry.familyName) + ", " + std::to_string(DisplayFamily(entry.signature)));
+        }
     }
 }
 
@@ -55,7 +65,8 @@ TEST_F(DatabasePageTest, NextShowsEachEntryWithItsOwnKeysClassAndFamily) {
 TEST_F(DatabasePageTest, StepsStayWithinTheTableAndShowTheClassStatistics) {
     const struct { uint32_t from; int step; uint32_t shown; const char *date, *gates, *freq, *bus; } cases[] = {
         {0, -1, 1, "Oct 1971", "2000", "0 MHz", "0 MHz"},   // nothing matched before
-        {133, +1, 133, "Oct 2003", "37 Million", "1300 MHz", "200 MHz"},
+        {133, +1, 134, "Feb 2004", "125 Million", "3400 MHz", "200 MHz"},   // the first entry after 2004
+        {kDatabaseEntryCount, +1, kDatabaseEntryCount, "Dec 2023", "0", "3200 MHz", "0 MHz"},   // unknown: 0
         {81, -1, 80, "Jun 2007", "199 Million", "5000 MHz", "800 MHz"},   // key 255, announced processors
         {21, -1, 20, "Mar 1993", "3100000", "66 MHz", "66 MHz"},          // key 1, thousands
     };

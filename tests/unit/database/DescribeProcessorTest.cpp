@@ -31,7 +31,29 @@ const DescribeCase kCases[] = {
      "Transmeta Efficeon TM8xx0", "Astro", "0.09 \xB5m / 0.13 \xB5m TM8xx0, 4", "TM3x00 / TM5x00 / TM8xx0, 5", ""},
     {"a matched entry without code name", kIntel, 0x0610, 0, 0, 0, 29, 8,
      "Intel(R) Pentium(R) Pro Processor", "", "0.35 \xB5m Pentium Pro, 1", "Pentium(R) Pro/II/III/M, 6", ""},
-    {"no match: extended model bits kept", kAmd, 0x00020FF0, 0, 0, 0, 0, 0, "Unknown New Processor", "", "15", "15", ""},
+    {"a model beyond the 2004 table walks its own steppings only: 06F6 is Conroe, never Dothan", kIntel, 0x06F6, 0, 0, 0,
+     143, 116, "Intel(R) Core(TM)2 Duo Processor", "Conroe / Merom", "65 nm Core 2 / Xeon 3000/5100/5300, 15",
+     "Core(TM) / Core(TM) 2 / Xeon(R), 6", ""},
+    {"Prescott reaches the later entries, not the 2004 guesses at 0F40", kIntel, 0x0F47, 0, 0, 0, 137, 111,
+     "Intel(R) Pentium(R) D Processor", "Smithfield", "90 nm Pentium D 800 / Extreme Edition, 4", "Pentium(R) 4, 15", ""},
+    {"a 2004 entry still answers its own keys exactly (Find): 0F40 without brand", kIntel, 0x0F40, 0, 0, 0, 80, 255,
+     "Unknown New Processor", "Pentium(R) 5", "Pentium(R) 5, 4", "Pentium(R) 5, 15", ""},
+    {"... but a real stepping of that model is never taken for it", kIntel, 0x0F42, 0, 0, 0, 135, 109,
+     "Intel(R) Pentium(R) 4 Processor", "Prescott / Nocona", "90 nm P4 / Celeron D / Xeon (EM64T), 4", "Pentium(R) 4, 15", ""},
+    {"a new stepping of a known model: 906EB walks down to Coffee Lake", kIntel, 0x000906EB, 0, 0, 0, 172, 140,
+     "Intel(R) Core(TM) i7 Processor", "Coffee Lake", "14 nm Core i3/i5/i7/i9 / Xeon E-2100, 158",
+     "Core(TM) i3/i5/i7/i9 / Xeon(R), 6", ""},
+    {"a stepping below every entry of its model takes the model's first entry", kIntel, 0x000806E1, 0, 0, 0, 167, 138,
+     "Intel(R) Core(TM) i7 Processor", "Kaby Lake", "14 nm Core i3/i5/i7 / m3 (Kaby, Amber), 142",
+     "Core(TM) i3/i5/i7/i9 / Xeon(R), 6", ""},
+    {"extended family and model: display family 26, model 68", kAmd, 0x00B40F40, 0, 1024, 0, 291, 209,
+     "AMD Ryzen(tm) Processor", "Granite Ridge", "4 nm Ryzen 9000, 68", "Zen 5 / Ryzen(tm) / EPYC(tm), 26", ""},
+    {"no match: an AMD model newer than the table shows its display numbers", kAmd, 0x00B80F00, 0, 0, 0, 0, 0,
+     "Unknown New Processor", "", "128", "26", ""},
+    {"no match: an Intel model newer than the table, never the family base 0600", kIntel, 0x000E0600, 0, 0, 0, 0, 0,
+     "Unknown New Processor", "", "224", "6", ""},
+    {"a vendor after the ten: Hygon", 10, 0x00900F01, 0, 0, 0, 297, 212, "Hygon C86 Processor", "Dhyana / Zen",
+     "14 nm Hygon C86, 0", "Hygon C86 / Dhyana, 24", ""},
     {"no match: a vendor without entries", kCyrix, 0x0520, 0, 0, 0, 0, 0, "Unknown New Processor", "", "2", "5", ""},
     {"no match: no family 7", kIntel, 0x0720, 7, 0, 0, 0, 0, "Unknown New Processor", "", "2", "7", "7"},
 };
@@ -64,7 +86,7 @@ TEST_F(DescribeTest, WorkedExamplesMatchTheirEntriesOrShowBareNumbers) {
         EXPECT_EQ(main[IDC_MAIN_BRAND_ID].enabled, *c.brandRow != '\0');
         EXPECT_EQ(cacheTotals.l2, c.l2);   // L2 sizes are relaxed, the total is never touched
         DescribeProcessor(database);
-        const std::string family = std::to_string((c.signature >> 8) & 0xF);
+        const std::string family = std::to_string(DisplayFamily(c.signature));
         EXPECT_EQ(database[IDC_DB_FAMILY_STATUS].text, matched ? "Match, " + family : "Not Found");
         EXPECT_EQ(database[IDC_DB_TYPE_STATUS].text, matched ? "Match" : "Not Found");
         EXPECT_EQ(database[IDC_DB_VENDOR_STRING].text, main[IDC_MAIN_VENDOR].text);

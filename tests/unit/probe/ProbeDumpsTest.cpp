@@ -56,16 +56,17 @@ const DumpCase kDumps[] = {
       {"Inst TLB, 2", "4M pages", "2 Entries", "Fully", "No"}, {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"},
       {"Data TLB, 4", "4M pages", "8 Entries", "4-Way", "No"}, {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}},
      {}, {240, 125}, 53, 78},
-    // Leaf 2 05B0B101 005657F0 00000000 2CB43049: only B0, 30 and 2C are known.
+    // Leaf 2 05B0B101 005657F0 00000000 2CB43049: only B0, 30 and 2C are known. Family 6 model
+    // 15 lies past the 2004 table: Conroe, never the Pentium M below it.
     {"intel-core2-duo-cpu-e6750.txt", "GenuineIntel", 0, 0x000006FB, 6, 15, 11, 0, 0xBFEBFBFF, 0x0000E3FD, 0x20100000, 1,
      "Intel(R) Core(TM)2 Duo CPU     E6750  @ 2.66GHz", {32, 32, 0, 0},
      {{"Inst TLB, 176", "4K, 2M or 4M pages", "128 Entries", "4-Way", "No"},
       {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"}, {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}},
-     {}, {177, 5, 240, 87, 86, 73, 180}, 53, 78},
+     {}, {177, 5, 240, 87, 86, 73, 180}, 143, 116},
     // Leaf 0x80000006 EAX 0: the level-2 TLB is unified, from EBX 42004200.
     {"amd-athlon-64-processor-3200+.txt", "AuthenticAMD", 1, 0x00020FF0, 15, 15, 0, 0, 0x078BFBFF, 0x00000001, 0xE3D3FBFF, 1,
      "AMD Athlon(tm) 64 Processor 3200+", {64, 64, 512, 0}, AmdL1("Fully", "32 Entries", "32 Entries"),
-     {{"Combined", "512 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "512 Entries", "4K pages", "4-Way", ""}}, {}, 0, 0},
+     {{"Combined", "512 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "512 Entries", "4K pages", "4-Way", ""}}, {}, 231, 171},
     {"amd-athlon-xp-palomino.txt", "AuthenticAMD", 1, 0x00000662, 6, 6, 2, 0, 0x0383F9FF, 0, 0xC1C3F9FF, 1,
      "Athlon XP (Palomin\x7F?00+", {64, 64, 256, 0}, AmdL1("4-Way", "32 Entries", "16 Entries"),
      {{"Combined", "256 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "256 Entries", "4K pages", "4-Way", ""}},
@@ -74,7 +75,7 @@ const DumpCase kDumps[] = {
     {"amd-duron-spitfire.txt", "AuthenticAMD", 1, 0x00000630, 6, 3, 0, 0, 0x0183F9FF, 0, 0xC1C7F9FF, 1,
      "AMD Duron(tm) processor", {64, 64, 64, 0}, AmdL1("4-Way", "24 Entries", "16 Entries"),
      {{"Combined", "64 KB", "64 Byte Line", "16-Way", ""}, {"Unified TLB", "256 Entries", "4K pages", "4-Way", ""}}, {}, 101, 29},
-    // Extended family bits set (00A00F11): only bits 8-11 count, family 15.
+    // Extended family bits set (00A00F11): only bits 8-11 count, family 15; described as Milan.
     {"amd-epyc-milan-vm.txt", "AuthenticAMD", 1, 0x00A00F11, 15, 1, 1, 0, 0x178BFBFF, 0xFFFA3203, 0x2FD3FBFF, 1,
      "AMD EPYC", {32, 32, 512, 0},
      {{"Data", "32 KB", "64 Byte Line", "8-Way", ""}, {"Instruction", "32 KB", "64 Byte Line", "8-Way", ""},
@@ -82,7 +83,7 @@ const DumpCase kDumps[] = {
       {"Data TLB", "64 Entries", "4K pages", "Fully", ""}, {"Inst TLB", "64 Entries", "4K pages", "Fully", ""}},
      {{"Combined", "512 KB", "64 Byte Line", "8-Way", ""}, {"Data TLB", "2048 Entries", "4/2 M pages", "4-Way", ""},
       {"Inst TLB", "512 Entries", "4/2 M pages", "2-Way", ""}, {"Data TLB", "2048 Entries", "4K pages", "8-Way", ""},
-      {"Inst TLB", "512 Entries", "4K pages", "4-Way", ""}}, {}, 0, 0},
+      {"Inst TLB", "512 Entries", "4K pages", "4-Way", ""}}, {}, 276, 203},
     // No leaf 0x80000006 in the dump: it answers zeros, one empty level-2 row.
     {"amd-k5-pr133.txt", "AuthenticAMD", 1, 0x00000511, 5, 1, 1, 0, 0x000021BF, 0, 0x000021BF, 1,
      "AMD-K5(tm) Processor", {16, 8, 0, 0},

@@ -31,7 +31,7 @@ TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
         {"GenuineIntel", 0, 2, kExt, {{3, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, 2, 2, kExt}, {0, 96, 0, 0}},
         {"GenuineIntel", 0, 2, 0, {{2, 0, 0, 0}, kSkipped, {1, 0, 0, 0x30}}, {0, 1, 0, 2, 2, 2, kExt}, {32, 0, 0, 0}},
         {"GenuineIntel", 0, 1, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, kExt}, {0, 0, 0, 0}},
-        {"HygonGenuine", 0, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, kExt}, {0, 32, 0, 0}},
+        {"Vortex86 SoC", 0, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, kExt}, {0, 32, 0, 0}},
         {"AuthenticAMD", 1, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, kExt + 5, kExt + 6, kExt}, {0, 0, 0, 0}},
         // The table's last vendor: a search stopping short would take it for Intel.
         {"Geode by NSC", 9, 2, kExt + 1, {{1, 0, 0, 0x2C}}, {0, 1, kExt, kExt + 2, kExt + 3, kExt + 4, kExt + 1}, {}},
@@ -57,7 +57,7 @@ TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
 TEST_F(ProbeTest, Leaf1FieldsAndTheCorrectionsOfEachVendor) {
     const struct { const char* vendor; uint32_t leaf1Ebx, revision, featuresEdx, shift; } cases[] = {
         {"GenuineIntel", 0x00010000, 0x02000000, 0x00000010, 0}, {"GenuineIntel", 0x00FF0000, 0, 0x10000010, 0},
-        {"HygonGenuine", 0x00010000, 0, 0x00000010, 0}, {"AuthenticAMD", 0x00010000, 0x02000000, 0x10000010, 0},
+        {"Vortex86 SoC", 0x00010000, 0, 0x00000010, 0}, {"AuthenticAMD", 0x00010000, 0x02000000, 0x10000010, 0},
         {"GenuineTMx86", 0x00010000, 0x01030000, 0x10000010, 0}, {"GenuineTMx86", 0, 0x01030001, 0x10000010, 2},
     };
     for (const auto& c : cases) {
