@@ -19,8 +19,9 @@ TEST_F(ProbeTest, Class386And486WithoutIdFlagStopEarly) {
 
 // Each vendor's path, leaf by leaf. Intel's (an unknown vendor's too) asks leaf 0 again for the
 // highest leaf (below 2: no leaf 2), calls leaf 2 once for the pass count, then once per pass; a
-// pass whose EAX low byte is 0 decodes none of its registers. AMD's reads 0x80000005 and
-// 0x80000006, never leaf 2; other vendors read no cache leaf. The brand leaves, then 0x80000001,
+// pass whose EAX low byte is 0 decodes none of its registers. AMD's and Hygon's read 0x80000005
+// and 0x80000006 (0x80000000 first, for the leaves past them), never leaf 2; VIA's and Zhaoxin's
+// only the leaves they report; other vendors read no cache leaf. The brand leaves, then 0x80000001,
 // follow only when 0x80000000 names a higher leaf, even one below 0x80000004.
 TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
     constexpr uint32_t kExt = 0x80000000;
@@ -31,8 +32,12 @@ TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
         {"GenuineIntel", 0, 2, kExt, {{3, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, 2, 2, kExt}, {0, 96, 0, 0}},
         {"GenuineIntel", 0, 2, 0, {{2, 0, 0, 0}, kSkipped, {1, 0, 0, 0x30}}, {0, 1, 0, 2, 2, 2, kExt}, {32, 0, 0, 0}},
         {"GenuineIntel", 0, 1, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, kExt}, {0, 0, 0, 0}},
-        {"HygonGenuine", 0, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, kExt}, {0, 32, 0, 0}},
-        {"AuthenticAMD", 1, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, kExt + 5, kExt + 6, kExt}, {0, 0, 0, 0}},
+        {"AMDisbetter!", 0, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, 2, 2, kExt}, {0, 32, 0, 0}},
+        {"AuthenticAMD", 1, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, kExt, kExt + 5, kExt + 6, kExt}, {0, 0, 0, 0}},
+        {"HygonGenuine", 10, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, kExt, kExt + 5, kExt + 6, kExt}, {0, 0, 0, 0}},
+        // VIA and Zhaoxin: leaf 4 only above the highest leaf 3, the extended leaves only as reported.
+        {"CentaurHauls", 6, 2, 0, {{1, 0, 0, 0x2C}}, {0, 1, 0, kExt, kExt}, {}},
+        {"  Shanghai  ", 11, 4, kExt + 4, {{1, 0, 0, 0x2C}}, {0, 1, 0, 4, kExt, kExt, kExt + 2, kExt + 3, kExt + 4, kExt + 1}, {}},
         // The table's last vendor: a search stopping short would take it for Intel.
         {"Geode by NSC", 9, 2, kExt + 1, {{1, 0, 0, 0x2C}}, {0, 1, kExt, kExt + 2, kExt + 3, kExt + 4, kExt + 1}, {}},
     };
@@ -57,7 +62,7 @@ TEST_F(ProbeTest, EachVendorsPathReadsItsLeavesInOrder) {
 TEST_F(ProbeTest, Leaf1FieldsAndTheCorrectionsOfEachVendor) {
     const struct { const char* vendor; uint32_t leaf1Ebx, revision, featuresEdx, shift; } cases[] = {
         {"GenuineIntel", 0x00010000, 0x02000000, 0x00000010, 0}, {"GenuineIntel", 0x00FF0000, 0, 0x10000010, 0},
-        {"HygonGenuine", 0x00010000, 0, 0x00000010, 0}, {"AuthenticAMD", 0x00010000, 0x02000000, 0x10000010, 0},
+        {"AMDisbetter!", 0x00010000, 0, 0x00000010, 0}, {"AuthenticAMD", 0x00010000, 0x02000000, 0x10000010, 0},
         {"GenuineTMx86", 0x00010000, 0x01030000, 0x10000010, 0}, {"GenuineTMx86", 0, 0x01030001, 0x10000010, 2},
     };
     for (const auto& c : cases) {
