@@ -8,15 +8,17 @@
 
 // EAX bits 0-4 type, 5-7 level, 9 fully associative; EBX bits 0-11 line size, 12-21 partitions,
 // 22-31 ways; ECX sets; each field one less than its value. Size = ways x partitions x line x
-// sets, which 64 bits hold whatever the fields say.
+// sets: a set holds at most 2^32 bytes, and a product past 64 bits is held at the largest.
 CacheParameters ReadCacheParameters(const CpuidRegisters& regs) {
     const uint64_t line = (regs.ebx & 0xFFF) + 1;
     const uint64_t partitions = ((regs.ebx >> 12) & 0x3FF) + 1;
     const uint64_t ways = (regs.ebx >> 22) + 1;
     const uint64_t sets = static_cast<uint64_t>(regs.ecx) + 1;
+    const uint64_t setBytes = ways * partitions * line;
+    const uint64_t bytes = sets > UINT64_MAX / setBytes ? UINT64_MAX : setBytes * sets;
     const bool fully = ((regs.eax >> 9) & 1) != 0;
     return {regs.eax & 0x1F, (regs.eax >> 5) & 0x7, fully ? kFullyAssociative : static_cast<uint32_t>(ways),
-            static_cast<uint32_t>(line), ways * partitions * line * sets / 1024};
+            static_cast<uint32_t>(line), bytes / 1024};
 }
 
 // "Data", "Instruction" and "Combined" where the page's level is plain (level 1 split, level 2

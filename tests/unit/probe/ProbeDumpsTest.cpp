@@ -66,6 +66,26 @@ const DumpCase kDumps[] = {
       {"Data TLB, 86", "4M pages", "16 Entries", "4-Way", "No"}, {"Instruction, 48", "32 KB", "64 Byte Line", "8-Way", "No"},
       {"Data TLB, 180", "4K pages", "256 Entries", "4-Way", "No"}, {"Data, 44", "32 KB", "64 Byte Line", "8-Way", "No"}},
      {{"Combined, 73", "4096 KB", "64 Byte Line", "16-Way", "No"}}, {}, 53, 78},
+    // Leaf 2 00FEFF01 000000F0: the caches in leaf 4, the TLBs in leaf 0x18, which this virtual
+    // machine leaves empty. Leaf 4: 12 x 64 x 64 data, 16 x 64 x 64 instructions, 16 x 64 x 2048
+    // level 2, 16 x 64 x 491520 level 3 (what the host's hypervisor makes of its caches).
+    {"intel-xeon-000a0671-vm.txt", "GenuineIntel", 0, 0x000A0671, 6, 7, 1, 0, 0x1F8BFBFF, 0xFFFA3203, 0x2C100800, 1,
+     "Intel(R) Xeon(R) Processor", {64, 48, 2048, 491520},
+     {{"Data, leaf 4", "48 KB", "64 Byte Line", "12-Way", ""}, {"Instruction, leaf 4", "64 KB", "64 Byte Line", "16-Way", ""}},
+     {{"Combined, leaf 4", "2048 KB", "64 Byte Line", "16-Way", ""},
+      {"L3 Combined, leaf 4", "491520 KB", "64 Byte Line", "16-Way", ""}}, {}, 28, 8},
+    // The EPYC build machine: 0x80000005 FF60FF40 FF60FF40 300C0140 20080140, 0x80000006
+    // 40802040 60804040 04006140 0FE09140; the level 3 is 1016 x 512 KB, the package's, as leaf
+    // 0x8000001D, which would give one complex's, answers zeros here.
+    {"amd-epyc-turin-vm.txt", "AuthenticAMD", 1, 0x00B00F21, 15, 2, 1, 0, 0x178BFBFF, 0xFED83203, 0x25D3FBFF, 1,
+     "Oxide Virtual Turin-like Processor             ", {32, 48, 1024, 520192},
+     {{"Data", "48 KB", "64 Byte Line", "12-Way", ""}, {"Instruction", "32 KB", "64 Byte Line", "8-Way", ""},
+      {"Data TLB", "96 Entries", "4/2 M pages", "Fully", ""}, {"Inst TLB", "64 Entries", "4/2 M pages", "Fully", ""},
+      {"Data TLB", "96 Entries", "4K pages", "Fully", ""}, {"Inst TLB", "64 Entries", "4K pages", "Fully", ""}},
+     {{"Combined", "1024 KB", "64 Byte Line", "8-Way", ""}, {"L3 Combined", "520192 KB", "64 Byte Line", "Unknown", ""},
+      {"Data TLB", "128 Entries", "4/2 M pages", "4-Way", ""}, {"Inst TLB", "64 Entries", "4/2 M pages", "2-Way", ""},
+      {"Data TLB", "128 Entries", "4K pages", "8-Way", ""}, {"Inst TLB", "64 Entries", "4K pages", "4-Way", ""}},
+     {}, 0, 0},
     // Leaf 0x80000006 EAX 0: the level-2 TLB is unified, from EBX 42004200.
     {"amd-athlon-64-processor-3200+.txt", "AuthenticAMD", 1, 0x00020FF0, 15, 15, 0, 0, 0x078BFBFF, 0x00000001, 0xE3D3FBFF, 1,
      "AMD Athlon(tm) 64 Processor 3200+", {64, 64, 512, 0}, AmdL1("Fully", "32 Entries", "32 Entries"),
