@@ -64,7 +64,7 @@ check "Main model" "$(field modelLineText)" "$(got 'text 1004')"
 # Database: the detected processor with the selectors set to it.
 check "Database processor" "$(field processorText)" "$(nth 'text 1200' 2)"
 family=$(field cpuFamily)
-check "vendor list" "sel=$(field vendorIndex) count=10" "$(got 'combo 1025')"
+check "vendor list" "sel=$(field vendorIndex) count=12" "$(got 'combo 1025')"
 check "type list" "sel=$(field cpuType) count=4" "$(got 'combo 1029')"
 check "family list" "sel=$([ "$family" = 15 ] && echo 7 || echo "$family") count=9" "$(got 'combo 1030')"
 check "brand list" "sel=$(field brandId) count=23" "$(got 'combo 1028')"
