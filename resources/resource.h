@@ -45,9 +45,9 @@
 #define IDC_FLAGS_EXT_EDX_BASE      1100    // extFeaturesEdx, Flags B
 
 // ---- L1 Cache and L2+L3 Cache, templates 1109 and 1110 ----
-// Cell of row r (0-9) and column c (0-4): IDC_CACHE_CELL_FIRST + 5 * r + c.
+// Cell of row r (0-15) and column c (0-4): IDC_CACHE_CELL_FIRST + 5 * r + c.
 #define IDC_CACHE_CELL_FIRST        2000
-#define IDC_CACHE_CELL_LAST         2049
+#define IDC_CACHE_CELL_LAST         2079
 
 // ---- Database page, template 1112 ----
 #define IDC_DB_MODEL_LINE           1004

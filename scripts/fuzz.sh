@@ -15,7 +15,7 @@ targets=("$@")
 
 # The sources each target reads for.
 declare -A reader=(
-    [dump]='src/(cpu/(CpuidDump|DumpFormat|CpuidLineFormat|CpuidRawFormat|RawSaveFormat)\.|tools/)'
+    [dump]='src/(cpu/(CpuidDump|DumpFormat|CpuidLineFormat|CpuidRawFormat|RawSaveFormat|SubLeaves)\.|tools/)'
     [probe]='src/(probe|cache)/' [settings]='src/settings/' [describe]='src/database/'
     [windows]='src/system/(WindowsVersion|OsPage|ReleaseTable)\.' [report]='src/report/'
 )

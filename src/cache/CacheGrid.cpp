@@ -15,7 +15,7 @@ void ResetCacheResults() {
     level23Grid.rowCount = 0;
 }
 
-// A grid has room for ten rows; an eleventh and later row is dropped here
+// A grid has room for kCacheGridRows rows; a further row is dropped here
 // rather than in every decoder, while the decoders still add its size to the
 // totals (they describe the processor, not the grid).
 void WriteCell(CacheGrid& grid, size_t cell, const char* text) {
@@ -28,6 +28,32 @@ void WriteNumberCell(CacheGrid& grid, size_t cell, uint32_t number, const char* 
     AppendDecimal(static_cast<int32_t>(number), text, sizeof text);
     AppendText(unit, text, sizeof text);
     WriteCell(grid, cell, text);
+}
+
+static uint32_t HeldKilobytes(uint64_t sizeKb) { return sizeKb < 0xFFFFFFFF ? static_cast<uint32_t>(sizeKb) : 0xFFFFFFFF; }
+
+void WriteSizeCell(CacheGrid& grid, uint64_t sizeKb) {
+    char text[kCacheCellSize] = "";
+    AppendUnsigned(HeldKilobytes(sizeKb), text, sizeof text);
+    AppendText(" KB", text, sizeof text);
+    WriteCell(grid, kMemoryCell, text);
+}
+
+void AddKilobytes(uint32_t& total, uint64_t sizeKb) { total = HeldKilobytes(total + static_cast<uint64_t>(HeldKilobytes(sizeKb))); }
+
+void WriteWaysCell(CacheGrid& grid, uint32_t ways) {
+    char text[kCacheCellSize] = "";
+    if (ways == kFullyAssociative) {
+        CopyText("Fully", text, sizeof text);
+    } else if (ways == 1) {
+        CopyText("Direct", text, sizeof text);
+    } else if (ways == 0) {
+        CopyText("Off", text, sizeof text);
+    } else {
+        AppendUnsigned(ways, text, sizeof text);
+        AppendText("-Way", text, sizeof text);
+    }
+    WriteCell(grid, kAssociationCell, text);
 }
 
 void CloseRow(CacheGrid& grid) {

@@ -5,7 +5,9 @@
 
 constexpr size_t kCacheCellSize = 20;   // 19 characters and the terminator
 constexpr size_t kCacheRowCells = 5;
-constexpr uint32_t kCacheGridRows = 10;
+// Room for what today's processors describe: a leaf-2 processor lists up to ten TLBs and caches
+// at level 1, and a leaf 4 and leaf 0x18 walk adds a row per cache and TLB.
+constexpr uint32_t kCacheGridRows = 16;
 
 // Cell positions within a row, in column order.
 constexpr size_t kTypeCell = 0;
@@ -44,6 +46,13 @@ void ResetCacheResults();
 void WriteCell(CacheGrid& grid, size_t cell, const char* text);
 // A number in decimal followed by its unit (" KB", " Entries", ...), as WriteCell.
 void WriteNumberCell(CacheGrid& grid, size_t cell, uint32_t number, const char* unit);
+// An association for a number of ways: "Direct", "N-Way", "Fully" for kFullyAssociative, and
+// "Off" for 0 (none reported), as WriteCell.
+constexpr uint32_t kFullyAssociative = 0xFFFFFFFF;
+void WriteWaysCell(CacheGrid& grid, uint32_t ways);
+// A size in KB that may exceed 32 bits, shown and added to total, both held at 0xFFFFFFFF.
+void WriteSizeCell(CacheGrid& grid, uint64_t sizeKb);
+void AddKilobytes(uint32_t& total, uint64_t sizeKb);
 // Ends row rowCount: the next WriteCell goes to the next row.
 void CloseRow(CacheGrid& grid);
 // "None Detected" in row 0's Type cell of a grid without rows.

@@ -1,4 +1,4 @@
-// Dump replay: the lines of any format DumpFormat.h lists, first line of a leaf holds. Plain C
+// Dump replay: the lines of any format DumpFormat.h lists, first line of a leaf and sub-leaf holds. Plain C
 // memory and files: the command-line tool links no C++ runtime library.
 #include "cpu/CpuidDump.h"
 
@@ -26,10 +26,15 @@ void CpuidDump::Clear() {
     format_ = nullptr;
     firstBlockEnded_ = false;
     mixedFormats_ = false;
+    leaf0Taken_ = false;
+    lastLeaf_ = 0;
+    orderedRun_ = 0;
 }
 
-// The first leaf line decides the format. Only sub-leaf 0 is kept, and only from the first
-// processor's block; a leaf line of another format makes the dump unreadable.
+// The first leaf line decides the format. Every sub-leaf is kept, only from the first
+// processor's block, which a header of the next processor or a second leaf 0 ends; a leaf line of
+// another format makes the dump unreadable. Unmarked lines that repeat one leaf are its sub-leaves
+// in order from 0.
 void CpuidDump::TakeLine(const char* line, size_t length) {
     for (const DumpFormat* format : kFormats) {
         DumpLine read;
@@ -38,9 +43,14 @@ void CpuidDump::TakeLine(const char* line, size_t length) {
         if (format_ == nullptr && kind == LineKind::kLeaf) format_ = format;
         if (format != format_) {
             if (kind == LineKind::kLeaf) mixedFormats_ = true;
-        } else if (kind == LineKind::kNextProcessor) {
+        } else if (kind == LineKind::kNextProcessor || (read.leaf == 0 && leaf0Taken_)) {
             firstBlockEnded_ = true;
-        } else if (!firstBlockEnded_ && read.subLeaf == 0) {
+        } else if (!firstBlockEnded_) {
+            const bool repeated = read.subLeafByOrder && orderedRun_ != 0 && read.leaf == lastLeaf_;
+            if (read.subLeafByOrder) read.subLeaf = repeated ? orderedRun_ : 0;
+            orderedRun_ = read.subLeafByOrder ? read.subLeaf + 1 : 0;
+            lastLeaf_ = read.leaf;
+            leaf0Taken_ = leaf0Taken_ || read.leaf == 0;
             Append(read.leaf, read.subLeaf, read.regs);
         }
         return;

@@ -51,9 +51,13 @@ private:
     size_t capacity_ = 0;
     uint32_t nextOrder_ = 0;
     // What the lines read so far say: the format of the first leaf line, whether the first
-    // processor's block has ended, whether a leaf line of another format came.
+    // processor's block has ended, whether a leaf line of another format came, whether leaf 0 came.
     const DumpFormat* format_ = nullptr;
     bool firstBlockEnded_ = false;
     bool mixedFormats_ = false;
+    bool leaf0Taken_ = false;
+    // The leaf of the last line taken, and how many unmarked lines of it came in a row.
+    uint32_t lastLeaf_ = 0;
+    uint32_t orderedRun_ = 0;
     uint32_t toggleableFlags_ = kAlignmentCheckFlag | kIdFlag;
 };

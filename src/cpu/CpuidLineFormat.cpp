@@ -1,6 +1,8 @@
-// "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines, as --dump writes them, and as the public dump
-// collections write them with a bracketed note after the registers: their text
-// ("[GenuineIntel]") or, for a leaf listed once per sub-leaf, the sub-leaf ("[SL 01]").
+// "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines, as --dump writes them ("[SL 01]" after a sub-leaf),
+// and as the public dump collections write them with a bracketed note after the registers:
+// their text ("[GenuineIntel]"), the sub-leaf ("[SL 01]"), or nothing on the repeated lines of a
+// leaf with sub-leaves. A collection's file may list every logical processor, each under a
+// header ("------[ Logical CPU #1 ]------", "CPUID Registers (CPU #2):").
 #include "cpu/DumpFormat.h"
 
 // clang-format off
@@ -20,9 +22,26 @@ static constexpr LinePiece kLeafLine[] = {
     {Piece::kEnd,         "",   0, 0,   Slot::kNone},
 };
 
+static constexpr LinePiece kLogicalCpuLine[] = {
+//   piece            text  digits  slot
+    {Piece::kDecimal, "",   1, 8,   Slot::kNone},
+    {Piece::kText,    " ]", 0, 0,   Slot::kNone},
+    {Piece::kRest,    "",   0, 0,   Slot::kNone},
+    {Piece::kEnd,     "",   0, 0,   Slot::kNone},
+};
+
+static constexpr LinePiece kRegistersOfCpuLine[] = {
+//   piece            text  digits  slot
+    {Piece::kDecimal, "",   1, 8,   Slot::kNone},
+    {Piece::kText,    "):", 0, 0,   Slot::kNone},
+    {Piece::kEnd,     "",   0, 0,   Slot::kNone},
+};
+
 static constexpr LinePattern kPatterns[] = {
-//   kind             prefix    leafBase  pieces
-    {LineKind::kLeaf, "CPUID ", 0,        kLeafLine},
+//   kind                      prefix                    leafBase  index               pieces
+    {LineKind::kLeaf,          "CPUID ",                 0,        LineIndex::kLeaves, kLeafLine},
+    {LineKind::kNextProcessor, "------[ Logical CPU #",  0,        LineIndex::kLeaves, kLogicalCpuLine},
+    {LineKind::kNextProcessor, "CPUID Registers (CPU #", 0,        LineIndex::kLeaves, kRegistersOfCpuLine},
 };
 // clang-format on
 

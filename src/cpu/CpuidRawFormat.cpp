@@ -30,9 +30,9 @@ static constexpr LinePiece kProcessorLine[] = {
 };
 
 static constexpr LinePattern kPatterns[] = {
-//   kind                      prefix  leafBase  pieces
-    {LineKind::kLeaf,          "",     0,        kLeafLine},
-    {LineKind::kNextProcessor, "CPU",  0,        kProcessorLine},
+//   kind                      prefix  leafBase  index               pieces
+    {LineKind::kLeaf,          "",     0,        LineIndex::kLeaves, kLeafLine},
+    {LineKind::kNextProcessor, "CPU",  0,        LineIndex::kLeaves, kProcessorLine},
 };
 // clang-format on
 

@@ -44,26 +44,30 @@ size_t ContentEnd(const char* line, size_t length) {
     return length;
 }
 
-// A note is set off by at least one blank and runs to the line's last ']'.
+// A note is set off by at least one blank and runs to the end of the line; its closing ']' may
+// be missing (published dumps cut long notes short).
 bool ReadNote(const char* line, size_t length, size_t& at) {
     const size_t end = ContentEnd(line, length);
     if (at >= end) return true;
     const size_t open = SkipBlanks(line, end, at);
-    if (open == at || open + 1 >= end || line[open] != '[' || line[end - 1] != ']') return false;
+    if (open == at || line[open] != '[') return false;
     at = end;
     return true;
 }
 
 // "[SL hh]": once it begins, it must be whole; anything else is left to the next piece.
-bool ReadSubLeafNote(const char* line, size_t length, size_t& at, const LinePiece& piece, uint32_t& value) {
+bool ReadSubLeafNote(const char* line, size_t length, size_t& at, const LinePiece& piece, uint32_t& value,
+                     bool& byOrder) {
     size_t next = SkipBlanks(line, length, at);
-    if (next == at || !ReadText(line, length, next, "[SL ")) return true;
+    byOrder = next == at || !ReadText(line, length, next, "[SL ");
+    if (byOrder) return true;
     if (!ReadNumber(line, length, next, 16, piece, value) || !ReadText(line, length, next, "]")) return false;
     at = next;
     return true;
 }
 
-bool MatchPieces(const LinePiece* pieces, const char* line, size_t length, size_t at, uint32_t (&values)[kSlotCount]) {
+bool MatchPieces(const LinePiece* pieces, const char* line, size_t length, size_t at, uint32_t (&values)[kSlotCount],
+                 bool& byOrder) {
     for (const LinePiece* piece = pieces;; ++piece) {
         uint32_t& value = values[static_cast<size_t>(piece->slot)];
         bool matched = true;
@@ -72,8 +76,9 @@ bool MatchPieces(const LinePiece* pieces, const char* line, size_t length, size_
         case Piece::kBlanks: at = SkipBlanks(line, length, at); break;
         case Piece::kHex: matched = ReadNumber(line, length, at, 16, *piece, value); break;
         case Piece::kDecimal: matched = ReadNumber(line, length, at, 10, *piece, value); break;
-        case Piece::kSubLeafNote: matched = ReadSubLeafNote(line, length, at, *piece, value); break;
+        case Piece::kSubLeafNote: matched = ReadSubLeafNote(line, length, at, *piece, value, byOrder); break;
         case Piece::kNote: matched = ReadNote(line, length, at); break;
+        case Piece::kRest: at = length; break;
         case Piece::kEnd: return at >= ContentEnd(line, length);
         }
         if (!matched) return false;
@@ -87,12 +92,17 @@ LineKind ReadDumpLine(const DumpFormat& format, const char* line, size_t length,
         const LinePattern& pattern = format.patterns[p];
         uint32_t values[kSlotCount] = {};
         size_t at = 0;
-        if (!ReadText(line, length, at, pattern.prefix) || !MatchPieces(pattern.pieces, line, length, at, values))
+        bool byOrder = false;
+        if (!ReadText(line, length, at, pattern.prefix) ||
+            !MatchPieces(pattern.pieces, line, length, at, values, byOrder))
             continue;
-        read = DumpLine{pattern.leafBase + values[static_cast<size_t>(Slot::kLeaf)],
-                        values[static_cast<size_t>(Slot::kSubLeaf)],
+        const uint32_t index = values[static_cast<size_t>(Slot::kLeaf)];
+        const bool subLeaves = pattern.index == LineIndex::kSubLeaves;
+        read = DumpLine{pattern.leafBase + (subLeaves ? 0 : index),
+                        subLeaves ? index : values[static_cast<size_t>(Slot::kSubLeaf)],
                         {values[static_cast<size_t>(Slot::kEax)], values[static_cast<size_t>(Slot::kEbx)],
-                         values[static_cast<size_t>(Slot::kEcx)], values[static_cast<size_t>(Slot::kEdx)]}};
+                         values[static_cast<size_t>(Slot::kEcx)], values[static_cast<size_t>(Slot::kEdx)]},
+                        byOrder};
         return pattern.kind;
     }
     return LineKind::kOther;

@@ -13,8 +13,10 @@ enum class Piece : uint8_t {
     kBlanks,        // blanks or tabs, none or more
     kHex,           // minDigits to maxDigits hexadecimal digits, into slot
     kDecimal,       // minDigits to maxDigits decimal digits, into slot
-    kSubLeafNote,   // blanks and "[SL hh]", hh into slot; or nothing
-    kNote,          // blanks and "[any text]" ending the line; or nothing
+    kSubLeafNote,   // blanks and "[SL hh]", hh into slot; or nothing, and the line's sub-leaf
+                    // then follows from the order of its leaf's lines
+    kNote,          // blanks and "[any text]" ending the line, "]" optional; or nothing
+    kRest,          // any text up to the end
     kEnd,           // only blanks, tabs or a CR remain; ends every pattern
 };
 
@@ -28,12 +30,16 @@ struct LinePiece {
 
 enum class LineKind : uint8_t { kOther, kLeaf, kNextProcessor };
 
-// A line that starts with prefix and then matches pieces; a leaf line's leaf is leafBase plus
-// the number read into the leaf slot.
+// What the number read into the leaf slot counts: leaves from leafBase, or the sub-leaves of
+// leaf leafBase (an array of one leaf's sub-leaves).
+enum class LineIndex : uint8_t { kLeaves, kSubLeaves };
+
+// A line that starts with prefix and then matches pieces.
 struct LinePattern {
     LineKind kind;
     const char* prefix;
     uint32_t leafBase;
+    LineIndex index;
     const LinePiece* pieces;
 };
 
@@ -46,6 +52,7 @@ struct DumpLine {
     uint32_t leaf;
     uint32_t subLeaf;
     CpuidRegisters regs;
+    bool subLeafByOrder;   // no "[SL hh]" where the format may put one
 };
 
 // The kind of the first pattern of format that line matches, and for a leaf line what it says.

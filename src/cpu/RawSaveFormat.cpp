@@ -1,6 +1,6 @@
 // The raw save of "cpuid_tool --save": a "Logical CPU #N" line opens each processor's block,
 // then "basic_cpuid[N]=EAX EBX ECX EDX" for leaf N and "ext_cpuid[N]=..." for leaf 80000000h + N
-// (N decimal); the other arrays it writes hold sub-leaves and are not read.
+// (N decimal), and one array per leaf with sub-leaves, "intel_fn4[N]=..." for sub-leaf N of leaf 4.
 #include "cpu/DumpFormat.h"
 
 // clang-format off
@@ -27,10 +27,15 @@ static constexpr LinePiece kProcessorLine[] = {
 
 // 8 decimal digits keep leafBase + N within 32 bits.
 static constexpr LinePattern kPatterns[] = {
-//   kind                      prefix                             leafBase    pieces
-    {LineKind::kLeaf,          "basic_cpuid[",                    0,          kLeafLine},
-    {LineKind::kLeaf,          "ext_cpuid[",                      0x80000000, kLeafLine},
-    {LineKind::kNextProcessor, "_________________ Logical CPU #", 0,          kProcessorLine},
+//   kind                      prefix                             leafBase    index                  pieces
+    {LineKind::kLeaf,          "basic_cpuid[",                    0,          LineIndex::kLeaves,    kLeafLine},
+    {LineKind::kLeaf,          "ext_cpuid[",                      0x80000000, LineIndex::kLeaves,    kLeafLine},
+    {LineKind::kLeaf,          "intel_fn4[",                      0x4,        LineIndex::kSubLeaves, kLeafLine},
+    {LineKind::kLeaf,          "intel_fn11[",                     0xB,        LineIndex::kSubLeaves, kLeafLine},
+    {LineKind::kLeaf,          "intel_fn12h[",                    0x12,       LineIndex::kSubLeaves, kLeafLine},
+    {LineKind::kLeaf,          "intel_fn14h[",                    0x14,       LineIndex::kSubLeaves, kLeafLine},
+    {LineKind::kLeaf,          "amd_fn8000001dh[",                0x8000001D, LineIndex::kSubLeaves, kLeafLine},
+    {LineKind::kNextProcessor, "_________________ Logical CPU #", 0,          LineIndex::kLeaves,    kProcessorLine},
 };
 // clang-format on
 

@@ -4,7 +4,7 @@
 #include "text/TextRoutines.h"
 
 // Row order is vendorIndex and the database page's vendor list; trailing
-// blanks belong to the strings.
+// blanks belong to the strings. The vendors after the first ten follow them.
 // clang-format off
 static constexpr VendorRow VendorTable[] = {
 //   vendorString      shortName
@@ -22,7 +22,7 @@ static constexpr VendorRow VendorTable[] = {
     {"  Shanghai  ",  "Zhaoxin"},
 };
 // clang-format on
-static_assert(sizeof VendorTable / sizeof VendorTable[0] == kVendorCount, "the vendors");
+static_assert(sizeof VendorTable / sizeof VendorTable[0] == kVendorCount, "one row per vendor");
 
 uint32_t FindVendorIndex(const char* vendorString) {
     for (uint32_t index = 0; index < kVendorCount; ++index)

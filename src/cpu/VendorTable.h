@@ -6,6 +6,9 @@ constexpr uint32_t kVendorCount = 12;
 constexpr uint32_t kVendorIntel = 0;
 constexpr uint32_t kVendorAmd = 1;
 constexpr uint32_t kVendorTransmeta = 3;
+constexpr uint32_t kVendorCentaur = 6;
+constexpr uint32_t kVendorHygon = 10;
+constexpr uint32_t kVendorZhaoxin = 11;
 
 struct VendorRow {
     const char* vendorString;

@@ -1,9 +1,7 @@
 // The CPUID probe: processor class, vendor, signature, features, caches, brand string.
 #include "probe/ProbeProcessor.h"
 
-#include "cache/CacheGrid.h"
-#include "cache/DecodeDescriptor.h"
-#include "cache/ExtendedLeafDecoding.h"
+#include "cache/DescribeCaches.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/VendorTable.h"
 
@@ -13,38 +11,6 @@ static constexpr uint32_t kTransmetaRevisionWithShift = 0x01030000;
 // Four bytes of a register in memory (little-endian) order.
 static void StoreRegisterBytes(uint32_t value, char* out) {
     for (int i = 0; i < 4; ++i) out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// Leaf 2: the first call's EAX bits 0-3 give the number of passes; its
-// registers are not decoded. A pass whose EAX low byte is 0 is skipped whole;
-// otherwise that byte (the pass count, not a descriptor) is cleared and all
-// four registers are decoded byte by byte, bit 31 unexamined.
-static void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
-    if ((cpu.Execute(0, 0).eax & 0xFF) <= 1) return;
-    ResetCacheResults();
-    const uint32_t passes = cpu.Execute(2, 0).eax & 0xF;
-    for (uint32_t pass = 0; pass < passes; ++pass) {
-        const CpuidRegisters regs = cpu.Execute(2, 0);
-        if ((regs.eax & 0xFF) == 0) continue;
-        DecodeDescriptorRegister(regs.eax & 0xFFFFFF00, notice);
-        DecodeDescriptorRegister(regs.ebx, notice);
-        DecodeDescriptorRegister(regs.ecx, notice);
-        DecodeDescriptorRegister(regs.edx, notice);
-    }
-}
-
-// AMD and Transmeta: leaves 0x80000005 and 0x80000006 are executed without
-// asking for the highest extended leaf; EDX of 0x80000006 (level 3) is unread.
-static void DescribeExtendedLeafCaches(CpuidSource& cpu) {
-    const CpuidRegisters level1 = cpu.Execute(0x80000005, 0);
-    DecodeL1Cache(1, level1.ecx);
-    DecodeL1Cache(2, level1.edx);
-    DecodeL1Tlb(1, level1.eax);
-    DecodeL1Tlb(2, level1.ebx);
-    const CpuidRegisters level2 = cpu.Execute(0x80000006, 0);
-    DecodeL2Cache(level2.ecx);
-    DecodeL2Tlb(1, level2.eax);
-    DecodeL2Tlb(2, level2.ebx);
 }
 
 void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
@@ -81,14 +47,7 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
     record.cpuType = (leaf1.eax >> 12) & 0x7;
     record.brandId = leaf1.ebx & 0xFF;
 
-    ResetCacheResults();
-    if (record.vendorIndex == kVendorIntel) {
-        DescribeLeaf2Caches(cpu, notice);
-    } else if (record.vendorIndex == kVendorAmd || record.vendorIndex == kVendorTransmeta) {
-        DescribeExtendedLeafCaches(cpu);
-    }
-    MarkEmptyGrid(level1Grid);
-    MarkEmptyGrid(level23Grid);
+    DescribeCaches(cpu, record.vendorIndex, notice);
 
     // Any extended leaf at all means the brand string is there; the highest
     // extended leaf is not compared with 0x80000004.

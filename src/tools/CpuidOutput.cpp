@@ -3,6 +3,7 @@
 
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
+#include "cpu/SubLeaves.h"
 #include "cpu/VendorTable.h"
 #include "database/DatabaseTables.h"
 #include "database/DescribeProcessor.h"
@@ -66,10 +67,18 @@ void PrintGridRows(FILE* out, const char* heading, const CacheGrid& grid) {
     }
 }
 
-void PrintLeaf(FILE* out, uint32_t leaf, const CpuidRegisters& regs) {
-    std::fprintf(out, "CPUID %08lX: %08lX-%08lX-%08lX-%08lX\n", static_cast<unsigned long>(leaf),
-                 static_cast<unsigned long>(regs.eax), static_cast<unsigned long>(regs.ebx),
-                 static_cast<unsigned long>(regs.ecx), static_cast<unsigned long>(regs.edx));
+// A leaf with sub-leaves is written once per sub-leaf, each line marked "[SL hh]".
+void PrintLeaf(FILE* out, CpuidSource& cpu, uint32_t leaf) {
+    const bool marked = HasSubLeaves(leaf);
+    const uint32_t count = SubLeafCount(cpu, leaf);
+    for (uint32_t subLeaf = 0; subLeaf < count; ++subLeaf) {
+        const CpuidRegisters regs = cpu.Execute(leaf, subLeaf);
+        std::fprintf(out, "CPUID %08lX: %08lX-%08lX-%08lX-%08lX", static_cast<unsigned long>(leaf),
+                     static_cast<unsigned long>(regs.eax), static_cast<unsigned long>(regs.ebx),
+                     static_cast<unsigned long>(regs.ecx), static_cast<unsigned long>(regs.edx));
+        if (marked) std::fprintf(out, " [SL %02lX]", static_cast<unsigned long>(subLeaf));
+        std::fprintf(out, "\n");
+    }
 }
 
 // Leaves base to the highest the processor reports, at most 256; and the probe's own leaves
@@ -78,7 +87,7 @@ void PrintRange(FILE* out, CpuidSource& cpu, uint32_t base, uint32_t lastProbed)
     const uint32_t highest = cpu.Execute(base, 0).eax;
     const uint32_t reported = highest >= base && highest - base < 256 ? highest : highest < base ? base : base + 255;
     const uint32_t last = reported > lastProbed ? reported : lastProbed;
-    for (uint32_t leaf = base; leaf <= last; ++leaf) PrintLeaf(out, leaf, cpu.Execute(leaf, 0));
+    for (uint32_t leaf = base; leaf <= last; ++leaf) PrintLeaf(out, cpu, leaf);
 }
 
 }  // namespace

@@ -23,5 +23,6 @@ void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown,
 // The processor, its features, caches and TLBs, for people to read; measuredMhz when not 0.
 void PrintSummary(FILE* out, uint32_t measuredMhz);
 // Every basic and extended leaf up to the maxima the processor reports (at most 256 of each),
-// and the leaves the probe reads beyond them, as "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines.
+// and the leaves the probe reads beyond them, as "CPUID LLLLLLLL: EAX-EBX-ECX-EDX" lines; the
+// sub-leaves of a leaf that has them, each line ending in "[SL hh]".
 void PrintDump(FILE* out, CpuidSource& cpu);

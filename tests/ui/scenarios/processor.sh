@@ -54,13 +54,13 @@ check_flags 2 1100 extFeaturesEdx 25
 check_grid() {  # PAGE GRID
     local rows expected
     rows=$(field "$2.rowCount")
-    expected=$(for r in $(seq 0 9); do
+    expected=$(for r in $(seq 0 15); do
         if [ "$r" -lt "$rows" ]; then field "$2[$r]" | awk -F' \\| ' '{ for (c = 1; c <= 5; c++) print $c }'
         elif [ "$r" -eq 0 ]; then printf 'None Detected\n\n\n\n\n'
         else printf '\n\n\n\n\n'; fi
     done)
     check "page $1 cells of $2" "$expected" "$(awk -v p="$1" '/^page / { page = $2; next }
-        page == p && $2 >= 2000 && $2 <= 2049 { sub(/^[^:]*: /, ""); print }' "$WORK/children.txt")"
+        page == p && $2 >= 2000 && $2 <= 2079 { sub(/^[^:]*: /, ""); print }' "$WORK/children.txt")"
 }
 check_grid 3 level1Grid
 check_grid 4 level23Grid

@@ -42,21 +42,21 @@ TEST_F(DecodeDescriptorTest, EachKindWritesItsGridRowAndTotal) {
     }
 }
 
-// Eleven rows meet a grid of ten: the eleventh is dropped, every repeat's size still counts.
-TEST_F(DecodeDescriptorTest, EleventhRowIsDroppedButCounted) {
-    for (int i = 0; i < 11; ++i) DecodeDescriptor(0x2C, notice);
+// One row more than a grid holds: the last is dropped, every repeat's size still counts.
+TEST_F(DecodeDescriptorTest, RowPastTheGridIsDroppedButCounted) {
+    for (uint32_t i = 0; i <= kCacheGridRows; ++i) DecodeDescriptor(0x2C, notice);
     EXPECT_EQ(level1Grid.rowCount, kCacheGridRows);
-    EXPECT_STREQ(level1Grid.rows[9].cells[kTypeCell], "Data, 44");
-    EXPECT_EQ(cacheTotals.l1Data, 11u * 32);
+    EXPECT_STREQ(level1Grid.rows[kCacheGridRows - 1].cells[kTypeCell], "Data, 44");
+    EXPECT_EQ(cacheTotals.l1Data, (kCacheGridRows + 1) * 32);
     EXPECT_EQ(level23Grid.rowCount, 0u);   // nothing spilled into the row count that follows the rows
 }
 
 // Row r, cell c goes to control 2000 + 5r + c. Rows past rowCount are shown too, so a page that
 // showed more rows before keeps none of their texts.
-TEST(CacheGridTest, PageShowsAllFiftyCellsAtTheirIds) {
-    std::vector<int> ids(50);
+TEST(CacheGridTest, PageShowsEveryCellAtItsId) {
+    std::vector<int> ids(kCacheGridRows * kCacheRowCells);
     std::iota(ids.begin(), ids.end(), 2000);
-    CacheGrid grid{};   // rowCount 0, rows 6 to 9 empty
+    CacheGrid grid{};   // rowCount 0, rows 6 on empty
     for (int id = 2000; id < 2030; ++id)
         std::strcpy(grid.rows[(id - 2000) / 5].cells[(id - 2000) % 5], std::to_string(id).c_str());
     FakePageControls page(ids);

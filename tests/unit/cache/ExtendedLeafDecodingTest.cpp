@@ -19,25 +19,43 @@ struct ExtendedLeafTest : ::testing::Test {
     }
 };
 
-// Leaf 0x80000005 gives the ways as a byte, leaf 0x80000006 as a nibble with codes of its own.
+// Leaf 0x80000005 gives the ways as a byte, leaf 0x80000006 as a nibble with codes of its own;
+// code 9 defers to leaf 0x8000001D, whose ways the row shows where the processor gives them.
 TEST_F(ExtendedLeafTest, AssociationCodes) {
     const struct { uint32_t code; const char* text; } eightBit[] = {
-        {0, "Off"}, {1, "Off"}, {2, "2-Way"}, {3, "Off"}, {4, "4-Way"}, {8, "8-Way"}, {16, "16-Way"}, {32, "Off"}, {254, "Off"},
-        {255, "Fully"}};
+        {0, "Off"}, {1, "Direct"}, {2, "2-Way"}, {3, "3-Way"}, {4, "4-Way"}, {8, "8-Way"}, {12, "12-Way"},
+        {16, "16-Way"}, {32, "32-Way"}, {254, "254-Way"}, {255, "Fully"}};
     for (const auto& c : eightBit) {
         SetUp();
         DecodeL1Cache(1, 0x10000040 | (c.code << 16));
         EXPECT_STREQ(level1Grid.rows[0].cells[kAssociationCell], c.text) << "byte " << c.code;
         EXPECT_STREQ(level1Grid.rows[0].cells[kSectoredCell], "Yes");
     }
-    const char* const fourBit[16] = {"Off", "Direct", "2-Way", "Off", "4-Way", "Off", "8-Way", "Off",
-                                     "16-Way", "Off", "Off", "Off", "Off", "Off", "Off", "Fully"};
+    const char* const fourBit[16] = {"Off",     "Direct", "2-Way",  "3-Way",  "4-Way",   "6-Way",  "8-Way",  "Off",
+                                     "16-Way",  "Unknown", "32-Way", "48-Way", "64-Way", "96-Way", "128-Way", "Fully"};
     processorRecord.cpuFamily = 15;
+    const CacheParameters l2 = {3, 2, 20, 64, 2048};
     for (uint32_t code = 0; code < 16; ++code) {
         SetUp();
         DecodeL2Cache(0x01000040 | (code << 12));
+        DecodeL2Cache(0x01000040 | (code << 12), l2);
         EXPECT_STREQ(level23Grid.rows[0].cells[kAssociationCell], fourBit[code]) << "nibble " << code;
+        EXPECT_STREQ(level23Grid.rows[1].cells[kAssociationCell], code == 9 ? "20-Way" : fourBit[code]) << "nibble " << code;
+        EXPECT_STREQ(level23Grid.rows[1].cells[kMemoryCell], "2048 KB");
     }
+}
+
+// Leaf 0x80000006 EDX: bits 18-31 the size in 512 KB units, none when 0; leaf 0x8000001D's size
+// per instance where the processor gives one (two core complexes' 32 MB read as one's 16 MB).
+TEST_F(ExtendedLeafTest, Level3FromEdxOrPerInstance) {
+    DecodeL3Cache(0x00009140);
+    EXPECT_EQ(level23Grid.rowCount, 0u);
+    EXPECT_EQ(cacheTotals.l3, 0u);
+    DecodeL3Cache(0x02009140);
+    DecodeL3Cache(0x01009140, {3, 3, 16, 64, 16384});
+    ExpectRows(level23Grid, {{"L3 Combined", "65536 KB", "64 Byte Line", "Unknown", "Yes"},
+                             {"L3 Combined", "16384 KB", "64 Byte Line", "16-Way", "Yes"}});
+    EXPECT_EQ(cacheTotals.l3, 16384u);
 }
 
 // ECX 01 00 81 40: 256 KB from bits 16-31 except on family 6, whose size comes
