@@ -574,7 +574,7 @@ constexpr ClassStatsEntry kClassStats[] = {
     {196, kUnknownDate,           Gates(0, kUnits),        0,    100, "32KB D, 32K I",    "2048 on die",      nullptr},
     {197, kUnknownDate,           Gates(0, kUnits),        0,    100, "32KB D, 32K I",    "2048 on die",      nullptr},
     {198, Introduced(kMar, 2017), Gates(4800, kMillions),  3600, 100, "32KB D, 64K I",    "512 on die",       "16384 on die"},
-    {199, Introduced(kOct, 2017), Gates(4940, kMillions),  3600,    100, "32KB D, 64K I",    "512 on die",       "4096 on die"},
+    {199, Introduced(kOct, 2017), Gates(4940, kMillions),  3600, 100, "32KB D, 64K I",    "512 on die",       "4096 on die"},
     {200, Introduced(kApr, 2018), Gates(0, kUnits),        3700, 100, "32KB D, 64K I",    "512 on die",       "16384 on die"},
     {201, kUnknownDate,           Gates(0, kUnits),        3800, 100, "32KB D, 32K I",    "512 on die",       "16384 on die"},
     {202, kUnknownDate,           Gates(0, kUnits),        0,    100, "32KB D, 32K I",    "512 on die",       "8192 on die"},
