@@ -43,8 +43,8 @@ def read_table():
     for name, body in re.findall(r"constexpr FeatureFlag (k\w+)\[\] = \{(.*?)\n\};", source, re.S):
         arrays[name] = [(int(b), v, t) for b, v, t in re.findall(r'\{\s*(\d+), (\w+),\s*"((?:[^"\\]|\\.)*)",', body)]
     words = {}
-    for field, heading, table in re.findall(r'\{"(\w+)",\s*"([^"]+)",\s*\w+,\s*(k\w+), RowCount', source):
-        words[field] = (heading, arrays[table])
+    for field, label, table in re.findall(r'\{"(\w+)",\s*"([^"]+)",\s*\w+,\s*(k\w+),\s*RowCount', source):
+        words[field] = (label + " Feature Flags", arrays[table])
     return words
 
 

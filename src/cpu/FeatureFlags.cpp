@@ -268,15 +268,15 @@ constexpr uint32_t RowCount(const FeatureFlag (&)[N]) { return N; }
 
 // clang-format off
 constexpr FeatureWord kFeatureWords[kFeatureWordCount] = {
-//   field name         heading                           control base                flags
-    {"featuresEdx",     "Standard EDX Feature Flags",     IDC_FLAGS_EDX_BASE,         kFeaturesEdx, RowCount(kFeaturesEdx)},
-    {"featuresEcx",     "Standard ECX Feature Flags",     IDC_FLAGS_ECX_BASE,         kFeaturesEcx, RowCount(kFeaturesEcx)},
-    {"extFeaturesEdx",  "Extended EDX Feature Flags",     IDC_FLAGS_EXT_EDX_BASE,     kExtFeaturesEdx, RowCount(kExtFeaturesEdx)},
-    {"leaf7Ebx",        "Leaf 7 EBX Feature Flags",       IDC_FLAGS_LEAF7_EBX_BASE,   kLeaf7Ebx, RowCount(kLeaf7Ebx)},
-    {"leaf7Ecx",        "Leaf 7 ECX Feature Flags",       IDC_FLAGS_LEAF7_ECX_BASE,   kLeaf7Ecx, RowCount(kLeaf7Ecx)},
-    {"leaf7Edx",        "Leaf 7 EDX Feature Flags",       IDC_FLAGS_LEAF7_EDX_BASE,   kLeaf7Edx, RowCount(kLeaf7Edx)},
-    {"leaf7Sub1Eax",    "Leaf 7.1 EAX Feature Flags",     IDC_FLAGS_LEAF7_1_EAX_BASE, kLeaf7Sub1Eax, RowCount(kLeaf7Sub1Eax)},
-    {"extFeaturesEcx",  "Extended ECX Feature Flags",     IDC_FLAGS_EXT_ECX_BASE,     kExtFeaturesEcx, RowCount(kExtFeaturesEcx)},
+//   field name          label           control base                flags            count
+    {"featuresEdx",      "Standard EDX", IDC_FLAGS_EDX_BASE,         kFeaturesEdx,    RowCount(kFeaturesEdx)},
+    {"featuresEcx",      "Standard ECX", IDC_FLAGS_ECX_BASE,         kFeaturesEcx,    RowCount(kFeaturesEcx)},
+    {"extFeaturesEdx",   "Extended EDX", IDC_FLAGS_EXT_EDX_BASE,     kExtFeaturesEdx, RowCount(kExtFeaturesEdx)},
+    {"leaf7Ebx",         "Leaf 7 EBX",   IDC_FLAGS_LEAF7_EBX_BASE,   kLeaf7Ebx,       RowCount(kLeaf7Ebx)},
+    {"leaf7Ecx",         "Leaf 7 ECX",   IDC_FLAGS_LEAF7_ECX_BASE,   kLeaf7Ecx,       RowCount(kLeaf7Ecx)},
+    {"leaf7Edx",         "Leaf 7 EDX",   IDC_FLAGS_LEAF7_EDX_BASE,   kLeaf7Edx,       RowCount(kLeaf7Edx)},
+    {"leaf7Sub1Eax",     "Leaf 7.1 EAX", IDC_FLAGS_LEAF7_1_EAX_BASE, kLeaf7Sub1Eax,   RowCount(kLeaf7Sub1Eax)},
+    {"extFeaturesEcx",   "Extended ECX", IDC_FLAGS_EXT_ECX_BASE,     kExtFeaturesEcx, RowCount(kExtFeaturesEcx)},
 };
 // clang-format on
 
@@ -323,6 +323,11 @@ const FeatureFlag* FindFeatureFlag(const FeatureWord& word, uint32_t bit, uint32
         if (flag.vendor == kAnyVendor) any = &flag;
     }
     return any;
+}
+
+const FeatureFlag* PresentFeature(const ProcessorRecord& record, uint32_t index, uint32_t bit) {
+    if (bit > 31 || ((FeatureWordValue(record, index) >> bit) & 1) == 0) return nullptr;
+    return FindFeatureFlag(FeatureWordAt(index), bit, record.vendorIndex);
 }
 
 // Labels start enabled in the templates, so only clear bits need a call;

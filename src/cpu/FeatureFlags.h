@@ -18,7 +18,7 @@ struct FeatureFlag {
 
 struct FeatureWord {
     const char* fieldName;   // the record's field, as tivrel-cpuid names it
-    const char* heading;     // the report's and the summary's heading
+    const char* label;       // "Standard EDX": the pages' headings add " Feature Flags"
     int controlBase;         // the label of bit n has id controlBase + n
     const FeatureFlag* flags;
     uint32_t flagCount;
@@ -41,6 +41,8 @@ const FeatureWord& FeatureWordAt(uint32_t index);
 uint32_t FeatureWordValue(const ProcessorRecord& record, uint32_t index);
 // The running vendor's row for bit, else the row for any vendor; nullptr for an unnamed bit.
 const FeatureFlag* FindFeatureFlag(const FeatureWord& word, uint32_t bit, uint32_t vendorIndex);
+// The row of a bit the record has set in word index, for its vendor; nullptr when clear or unnamed.
+const FeatureFlag* PresentFeature(const ProcessorRecord& record, uint32_t index, uint32_t bit);
 
 // Disables control base + n for every clear bit n of word the page has; never enables.
 void DisableAbsentFeatures(PageControls& page, int base, uint32_t word);
