@@ -11,14 +11,14 @@ while IFS='|' read -r version description row major minor build extra; do
     windows_version "$version"
     drive <<EOF_
 start
-tab 6
+tab 9
 text 1005 1008 1009 1010 1011 1013
 combo 1003
 select 1003 $row
 text 1013
 select 1003 18
 text 1005 1012 1006 1007 1008 1009 1010 1011
-tab 8
+tab 11
 text 1033
 close ok
 EOF_
