@@ -198,12 +198,12 @@ constexpr FeatureFlag kLeaf7Edx[] = {   // leaf 7 sub-leaf 0 EDX
     {23, kAnyVendor, "AVX-512 FP16",                 "avx512_fp16"},
     {24, kAnyVendor, "AMX Tiles",                    "amx_tile"},
     {25, kAnyVendor, "AMX INT8",                     "amx_int8"},
-    {26, kAnyVendor, "IBRS and IBPB",                "spec_ctrl"},
+    {26, kAnyVendor, "IBRS and IBPB",                "ibrs_ibpb"},
     {27, kAnyVendor, "Single Thread Ind. Branch",    "intel_stibp"},
     {28, kAnyVendor, "L1 Data Cache Flush",          "flush_l1d"},
     {29, kAnyVendor, "Architectural Capabilities",   "arch_capabilities"},
     {30, kAnyVendor, "Core Capabilities",            "core_capabilities"},
-    {31, kAnyVendor, "Spec. Store Bypass Disable",   "spec_ctrl_ssbd"},
+    {31, kAnyVendor, "Store Bypass Disable",         "ssbd"},
 };
 constexpr FeatureFlag kLeaf7Sub1Eax[] = {   // leaf 7 sub-leaf 1 EAX
 //  bit vendor      sheet text                       OS name

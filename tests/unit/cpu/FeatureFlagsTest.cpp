@@ -35,7 +35,7 @@ TEST(FeatureFlagsTest, BitsSitWhereTheManualsPutThem) {
         {kWordLeaf7Ecx, 1, "avx512vbmi"},     {kWordLeaf7Ecx, 8, "gfni"},             {kWordLeaf7Ecx, 16, "la57"},
         {kWordLeaf7Ecx, 22, "rdpid"},         {kWordLeaf7Ecx, 17, nullptr},           {kWordLeaf7Ecx, 21, nullptr},
         {kWordLeaf7Edx, 4, "fsrm"},           {kWordLeaf7Edx, 8, "avx512_vp2intersect"}, {kWordLeaf7Edx, 24, "amx_tile"},
-        {kWordLeaf7Edx, 26, "spec_ctrl"},     {kWordLeaf7Edx, 0, nullptr},
+        {kWordLeaf7Edx, 26, "ibrs_ibpb"},     {kWordLeaf7Edx, 0, nullptr},
         {kWordLeaf7Sub1Eax, 4, "avx_vnni"},   {kWordLeaf7Sub1Eax, 5, "avx512_bf16"},  {kWordLeaf7Sub1Eax, 23, "avx_ifma"},
         {kWordLeaf7Sub1Eax, 9, nullptr},
         {kWordExtFeaturesEcx, 0, "lahf_lm"},  {kWordExtFeaturesEcx, 2, "svm"},        {kWordExtFeaturesEcx, 5, "abm"},
