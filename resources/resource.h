@@ -12,6 +12,9 @@
 #define IDD_MAIN                    1107
 #define IDD_FLAGS_A                 1026
 #define IDD_FLAGS_B                 1108
+#define IDD_FLAGS_C                 1115
+#define IDD_FLAGS_D                 1116
+#define IDD_FLAGS_E                 1117
 #define IDD_L1_CACHE                1109
 #define IDD_L23_CACHE               1110
 #define IDD_DATABASE                1112
@@ -42,7 +45,15 @@
 // The label of feature bit n has the id base + n.
 #define IDC_FLAGS_EDX_BASE          1000    // featuresEdx, Flags A
 #define IDC_FLAGS_ECX_BASE          1050    // featuresEcx, Flags B
-#define IDC_FLAGS_EXT_EDX_BASE      1100    // extFeaturesEdx, Flags B
+#define IDC_FLAGS_EXT_EDX_BASE      1100    // extFeaturesEdx, Flags B and C
+
+// ---- Flags C, D and E, templates 1115 to 1117: the bits the first two leave out ----
+// Flags C also holds featuresEcx and extFeaturesEdx labels by the bases above.
+#define IDC_FLAGS_LEAF7_EBX_BASE    1150    // leaf7Ebx, Flags D
+#define IDC_FLAGS_LEAF7_ECX_BASE    1200    // leaf7Ecx, Flags E
+#define IDC_FLAGS_LEAF7_EDX_BASE    1250    // leaf7Edx, Flags E
+#define IDC_FLAGS_LEAF7_1_EAX_BASE  1300    // leaf7Sub1Eax, Flags D
+#define IDC_FLAGS_EXT_ECX_BASE      1350    // extFeaturesEcx, Flags C
 
 // ---- L1 Cache and L2+L3 Cache, templates 1109 and 1110 ----
 // Cell of row r (0-15) and column c (0-4): IDC_CACHE_CELL_FIRST + 5 * r + c.

@@ -3,7 +3,7 @@
 drive < <(
     echo start
     for i in $(seq "${BENCH_RUNS:-5}"); do
-        printf 'tab 8\npost 1037\ndialog Tivrel 1.04 (DB v8)\nsettext 1148 bench%s.htm\npost 1\ngone 10000\nready\n' "$i"
+        printf 'tab 11\npost 1037\ndialog Tivrel 1.04 (DB v8)\nsettext 1148 bench%s.htm\npost 1\ngone 10000\nready\n' "$i"
     done
     echo "close ok"
 ) >/dev/null

@@ -21,6 +21,13 @@ struct ProcessorRecord {
     char brandString[kBrandStringLength + 1];
     uint32_t brandStringValid;
     uint32_t transmetaShift;
+    // Where the processor reports them, else 0: leaf 7 sub-leaf 0 EBX, ECX, EDX; leaf 7
+    // sub-leaf 1 EAX; leaf 0x80000001 ECX.
+    uint32_t leaf7Ebx;
+    uint32_t leaf7Ecx;
+    uint32_t leaf7Edx;
+    uint32_t leaf7Sub1Eax;
+    uint32_t extFeaturesEcx;
 };
 
 // Written by ProbeProcessor (and the database browser); zero at start-up.

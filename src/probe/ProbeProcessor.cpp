@@ -13,6 +13,20 @@ static void StoreRegisterBytes(uint32_t value, char* out) {
     for (int i = 0; i < 4; ++i) out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+// Leaf 7: sub-leaf 0 EBX, ECX, EDX, and sub-leaf 1 EAX when sub-leaf 0's EAX (the highest
+// sub-leaf) names it; a processor that reports no such leaf or sub-leaf has the words at 0.
+// Some processors answer an unlisted sub-leaf with sub-leaf 0's registers, so the count is
+// asked first. A highest leaf in the hypervisor or extended range is no answer at all.
+static void ReadStructuredFeatures(CpuidSource& cpu, uint32_t highestLeaf, ProcessorRecord& record) {
+    record.leaf7Ebx = record.leaf7Ecx = record.leaf7Edx = record.leaf7Sub1Eax = 0;
+    if (highestLeaf < 7 || highestLeaf >= 0x40000000) return;
+    const CpuidRegisters leaf7 = cpu.Execute(7, 0);
+    record.leaf7Ebx = leaf7.ebx;
+    record.leaf7Ecx = leaf7.ecx;
+    record.leaf7Edx = leaf7.edx;
+    if (leaf7.eax >= 1) record.leaf7Sub1Eax = cpu.Execute(7, 1).eax;
+}
+
 void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
     ProcessorRecord& record = processorRecord;
     record.transmetaShift = 0;
@@ -62,7 +76,11 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
             StoreRegisterBytes(regs.edx, out + 12);
         }
         record.brandString[kBrandStringLength] = '\0';
-        record.extFeaturesEdx = cpu.Execute(0x80000001, 0).edx;
+        const CpuidRegisters extended = cpu.Execute(0x80000001, 0);
+        record.extFeaturesEdx = extended.edx;
+        record.extFeaturesEcx = extended.ecx;
+    } else {
+        record.extFeaturesEcx = 0;
     }
 
     // Transmeta hardware revision, leaf 0x80860001 EBX: later revisions sit
@@ -75,4 +93,6 @@ void ProbeProcessor(CpuidSource& cpu, DescriptorNotice& notice) {
     // hyper-threading is not in use whatever leaf 1 EDX bit 28 says.
     if (record.vendorIndex == kVendorIntel && ((record.leaf1Ebx >> 16) & 0xFF) < 2)
         record.featuresEdx &= ~kHyperThreadingBit;
+
+    ReadStructuredFeatures(cpu, leaf0.eax, record);
 }

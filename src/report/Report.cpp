@@ -2,6 +2,7 @@
 #include "report/Report.h"
 
 #include "cache/CacheTest.h"
+#include "cpu/FeatureFlags.h"
 #include "cpu/FrequencyResult.h"
 #include "cpu/ProcessorRecord.h"
 #include "database/DescribeState.h"
@@ -81,6 +82,35 @@ void WriteSystem(TextSink& file) {
     file.WriteText(summary.virtualMemoryText);
     WriteLabelRow(file, "Current IP:");
     WriteEscaped(file, summary.ipAddressText);
+    file.WriteText(kTableEnd);
+}
+
+// A row per feature word, the names of its present bits as the flag pages label them, in bit
+// order; "None" for a word without any.
+void WriteFeatures(TextSink& file) {
+    const ProcessorRecord& record = processorRecord;
+    file.WriteText("<br><br><b>Processor Features</b><br><br>");
+    file.WriteText(kTableStart);
+    for (uint32_t index = 0; index < kFeatureWordCount; ++index) {
+        char label[32] = "";
+        AppendText(FeatureWordAt(index).label, label, sizeof label);
+        AppendText(":", label, sizeof label);
+        if (index == 0) {
+            file.WriteText(label);
+            file.WriteText("</td><td><b>");
+        } else {
+            WriteLabelRow(file, label);
+        }
+        const char* separator = "";
+        for (uint32_t bit = 0; bit < 32; ++bit) {
+            const FeatureFlag* flag = PresentFeature(record, index, bit);
+            if (flag == nullptr) continue;
+            file.WriteText(separator);
+            WriteEscaped(file, flag->sheetText);
+            separator = ", ";
+        }
+        if (separator[0] == '\0') file.WriteText("None");
+    }
     file.WriteText(kTableEnd);
 }
 
@@ -197,4 +227,5 @@ void WriteReportBody(TextSink& output, DriveQueries& drives) {
     ReportDriveRows rows(file);
     SurveyDrives(drives, rows);
     file.WriteText(kTableEnd);
+    WriteFeatures(file);
 }

@@ -11,5 +11,5 @@ void WriteLabelRow(TextSink& file, const char* label);
 // The heading row, an empty row, and the first rows of the grid, five cells each.
 void WriteCacheTable(TextSink& file, const CacheGrid& grid, uint32_t rowCount);
 // Everything after the file is open: the processor texts (described already), the caches, the
-// system texts, the cache test and the drives.
+// system texts, the cache test, the drives, and the processor's features by word.
 void WriteReportBody(TextSink& file, DriveQueries& drives);

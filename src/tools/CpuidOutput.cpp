@@ -2,6 +2,7 @@
 #include "tools/CpuidOutput.h"
 
 #include "cache/CacheGrid.h"
+#include "cpu/FeatureFlags.h"
 #include "cpu/ProcessorRecord.h"
 #include "cpu/SubLeaves.h"
 #include "cpu/VendorTable.h"
@@ -14,44 +15,36 @@
 
 namespace {
 
-struct FlagName {
-    uint8_t bit;
-    const char* name;
-};
-
-// clang-format off
-// Leaf 1 EDX, as operating systems name the flags.
-constexpr FlagName kEdxFlags[] = {
-    {0, "fpu"}, {1, "vme"}, {2, "de"}, {3, "pse"}, {4, "tsc"}, {5, "msr"}, {6, "pae"}, {7, "mce"},
-    {8, "cx8"}, {9, "apic"}, {11, "sep"}, {12, "mtrr"}, {13, "pge"}, {14, "mca"}, {15, "cmov"},
-    {16, "pat"}, {17, "pse36"}, {18, "pn"}, {19, "clflush"}, {21, "dts"}, {22, "acpi"}, {23, "mmx"},
-    {24, "fxsr"}, {25, "sse"}, {26, "sse2"}, {27, "ss"}, {28, "ht"}, {29, "tm"}, {30, "ia64"}, {31, "pbe"},
-};
-// Leaf 1 ECX.
-constexpr FlagName kEcxFlags[] = {
-    {0, "sse3"}, {1, "pclmulqdq"}, {2, "dtes64"}, {3, "monitor"}, {4, "ds_cpl"}, {5, "vmx"}, {6, "smx"},
-    {7, "est"}, {8, "tm2"}, {9, "ssse3"}, {10, "cid"}, {12, "fma"}, {13, "cx16"}, {14, "xtpr"},
-    {15, "pdcm"}, {17, "pcid"}, {18, "dca"}, {19, "sse4_1"}, {20, "sse4_2"}, {21, "x2apic"},
-    {22, "movbe"}, {23, "popcnt"}, {24, "tsc_deadline"}, {25, "aes"}, {26, "xsave"}, {27, "osxsave"},
-    {28, "avx"}, {29, "f16c"}, {30, "rdrand"}, {31, "hypervisor"},
-};
-// Leaf 0x80000001 EDX: the bits that are not copies of leaf 1 EDX.
-constexpr FlagName kExtendedFlags[] = {
-    {11, "syscall"}, {19, "mp"}, {20, "nx"}, {22, "mmxext"}, {25, "fxsr_opt"}, {26, "pdpe1gb"},
-    {27, "rdtscp"}, {29, "lm"}, {30, "3dnowext"}, {31, "3dnow"},
-};
-// clang-format on
-
-template <size_t N>
-void PrintFlags(FILE* out, const char* heading, uint32_t word, const FlagName (&names)[N]) {
+// Each present bit of a word by its operating-system name, the running vendor's where it has
+// its own; bits without one (copies of leaf 1 EDX bits) are left out.
+void PrintFlags(FILE* out, const ProcessorRecord& record, uint32_t index) {
+    char heading[32] = "";
+    AppendText(FeatureWordAt(index).label, heading, sizeof heading);
+    AppendText(" flags:", heading, sizeof heading);
     std::fprintf(out, "%-22s", heading);
     bool any = false;
-    for (const FlagName& flag : names) {
-        if (((word >> flag.bit) & 1) == 0) continue;
-        std::fprintf(out, " %s", flag.name);
+    for (uint32_t bit = 0; bit < 32; ++bit) {
+        const FeatureFlag* flag = PresentFeature(record, index, bit);
+        if (flag == nullptr || flag->osName[0] == '\0') continue;
+        std::fprintf(out, " %s", flag->osName);
         any = true;
     }
     std::fprintf(out, "%s\n", any ? "" : " none");
+}
+
+// The words the first three fields leave out, then every present bit's operating-system name.
+void WriteFeatureFields(FieldWriter& writer, const ProcessorRecord& record) {
+    for (uint32_t index = kWordExtFeaturesEdx + 1; index < kFeatureWordCount; ++index)
+        WriteHexField(writer, FeatureWordAt(index).fieldName, FeatureWordValue(record, index));
+    const char* names[kFeatureWordCount * 32];
+    int count = 0;
+    for (uint32_t index = 0; index < kFeatureWordCount; ++index) {
+        for (uint32_t bit = 0; bit < 32; ++bit) {
+            const FeatureFlag* flag = PresentFeature(record, index, bit);
+            if (flag != nullptr && flag->osName[0] != '\0') names[count++] = flag->osName;
+        }
+    }
+    WriteWordList(writer, "flags", names, count);
 }
 
 void PrintGridRows(FILE* out, const char* heading, const CacheGrid& grid) {
@@ -82,7 +75,8 @@ void PrintLeaf(FILE* out, CpuidSource& cpu, uint32_t leaf) {
 }
 
 // Leaves base to the highest the processor reports, at most 256; and the probe's own leaves
-// from base to lastProbed, which it reads whatever the highest leaf says.
+// from base to lastProbed, which it reads whatever the highest leaf says. Leaf 7 comes with
+// its sub-leaves, up to the highest its sub-leaf 0 names in EAX (at most 255).
 void PrintRange(FILE* out, CpuidSource& cpu, uint32_t base, uint32_t lastProbed) {
     const uint32_t highest = cpu.Execute(base, 0).eax;
     const uint32_t reported = highest >= base && highest - base < 256 ? highest : highest < base ? base : base + 255;
@@ -131,6 +125,7 @@ void PrintFields(FILE* out, FieldStyle style, const UnknownDescriptors& unknown,
     WriteTextField(writer, "modelLineText", texts.modelLineText);
     WriteTextField(writer, "codeNameText", texts.codeNameText);
     WriteTextField(writer, "brandText", texts.brandText);
+    WriteFeatureFields(writer, record);
     if (measuredMhz != 0) WriteNumberField(writer, "measuredMhz", measuredMhz);
     EndFields(writer);
 }
@@ -161,9 +156,7 @@ void PrintSummary(FILE* out, uint32_t measuredMhz) {
     std::fprintf(out, "%-22s %lu\n", "Brand ID:", static_cast<unsigned long>(record.brandId));
     if (record.brandStringValid) std::fprintf(out, "%-22s %s\n", "Brand string:", record.brandString);
     if (measuredMhz != 0) std::fprintf(out, "%-22s %lu MHz\n", "Clock:", static_cast<unsigned long>(measuredMhz));
-    PrintFlags(out, "Features (leaf 1 EDX):", record.featuresEdx, kEdxFlags);
-    PrintFlags(out, "Features (leaf 1 ECX):", record.featuresEcx, kEcxFlags);
-    PrintFlags(out, "Extended features:", record.extFeaturesEdx, kExtendedFlags);
+    for (uint32_t index = 0; index < kFeatureWordCount; ++index) PrintFlags(out, record, index);
     const CacheTotals& totals = cacheTotals;
     std::fprintf(out, "%-22s L1 data %lu KB, L1 instruction %lu KB, L2 %lu KB, L3 %lu KB\n", "Cache totals:",
                  static_cast<unsigned long>(totals.l1Data), static_cast<unsigned long>(totals.l1Instruction),

@@ -114,6 +114,21 @@ void WriteNumberList(FieldWriter& writer, const char* name, const uint32_t* valu
     std::fputc(']', writer.out);
 }
 
+void WriteWordList(FieldWriter& writer, const char* name, const char* const* words, int count) {
+    BeginField(writer, name);
+    if (writer.style == FieldStyle::kJson) std::fputc('[', writer.out);
+    for (int i = 0; i < count; ++i) {
+        if (i != 0) std::fputs(writer.style == FieldStyle::kJson ? ", " : " ", writer.out);
+        if (writer.style == FieldStyle::kJson) {
+            PrintJsonText(writer.out, words[i]);
+        } else {
+            std::fputs(words[i], writer.out);
+        }
+    }
+    if (writer.style == FieldStyle::kJson) std::fputc(']', writer.out);
+    EndLine(writer);
+}
+
 void EndFields(FieldWriter& writer) {
     if (writer.style == FieldStyle::kJson) std::fputs("\n}\n", writer.out);
 }

@@ -24,4 +24,6 @@ void WriteHexField(FieldWriter& writer, const char* name, uint32_t value);
 void WriteGridFields(FieldWriter& writer, const char* name, const CacheGrid& grid);
 // A line per value, or one array.
 void WriteNumberList(FieldWriter& writer, const char* name, const uint32_t* values, int count);
+// One line of the words parted by blanks, or one array of strings.
+void WriteWordList(FieldWriter& writer, const char* name, const char* const* words, int count);
 void EndFields(FieldWriter& writer);

@@ -1,17 +1,14 @@
-// Flags A and Flags B: one procedure; each template holds the labels of its words.
+// Flags A to E: one procedure; each template holds the labels of its words.
 #include "win32/FlagsPage_win32.h"
 
 #include "cpu/FeatureFlags.h"
 #include "cpu/ProcessorRecord.h"
-#include "resource.h"
 #include "win32/DialogControls_win32.h"
 #include "win32/PageProtocol_win32.h"
 
 static INT_PTR OnInitDialog(HWND page) {
     DialogControls controls(page);
-    DisableAbsentFeatures(controls, IDC_FLAGS_EDX_BASE, processorRecord.featuresEdx);
-    DisableAbsentFeatures(controls, IDC_FLAGS_ECX_BASE, processorRecord.featuresEcx);
-    DisableAbsentFeatures(controls, IDC_FLAGS_EXT_EDX_BASE, processorRecord.extFeaturesEdx);
+    ShowFeatureFlags(controls, processorRecord);
     return TRUE;
 }
 

@@ -1,4 +1,4 @@
-// Dialog procedure of the two feature-flag pages.
+// Dialog procedure of the feature-flag pages.
 #pragma once
 #include <windows.h>
 

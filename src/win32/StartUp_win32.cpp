@@ -1,4 +1,4 @@
-// Program entry: settings, single-instance guard, the nine pages, the probes, the sheet.
+// Program entry: settings, single-instance guard, the twelve pages, the probes, the sheet.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -34,6 +34,9 @@ const PageRow kPages[] = {
     {IDD_MAIN,       MainPageProc},
     {IDD_FLAGS_A,    FlagsPageProc},
     {IDD_FLAGS_B,    FlagsPageProc},
+    {IDD_FLAGS_C,    FlagsPageProc},
+    {IDD_FLAGS_D,    FlagsPageProc},
+    {IDD_FLAGS_E,    FlagsPageProc},
     {IDD_L1_CACHE,   Level1CachePageProc},
     {IDD_L23_CACHE,  Level23CachePageProc},
     {IDD_DATABASE,   DatabasePageProc},
@@ -43,7 +46,7 @@ const PageRow kPages[] = {
 };
 // clang-format on
 constexpr int kPageCount = sizeof kPages / sizeof kPages[0];
-static_assert(kPageCount == 9, "the sheet has nine pages");
+static_assert(kPageCount == 12, "the sheet has twelve pages");
 
 PROPSHEETPAGEA pageDescriptors[kPageCount];
 HPROPSHEETPAGE pageHandles[kPageCount];

@@ -78,5 +78,40 @@ check "Flags A labels of featuresEdx bits" "0 1 2 3 4 5 6 7 8 9 11 12 13 14 15 1
 check "Flags B labels of featuresEcx bits" "0 3 4 7 8 10 " "$(labels 1108 1050)"
 check "Flags B labels of extFeaturesEdx bits" "0 1 2 3 4 5 6 7 8 9 11 12 13 14 15 16 17 19 20 22 23 24 29 30 31 " \
     "$(labels 1108 1100)"
+# Flags C, D and E: the bits of each word that Flags A and B leave out, where the table has them.
+check "Flags C labels of featuresEcx bits" "1 2 5 6 9 11 12 13 14 15 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 " \
+    "$(labels 1115 1050)"
+check "Flags C labels of extFeaturesEcx bits" "0 1 2 3 4 5 6 7 8 9 10 11 12 13 15 16 17 19 21 22 23 24 26 27 28 29 30 " \
+    "$(labels 1115 1350)"
+check "Flags D labels of leaf7Ebx bits" "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 23 24 25 26 27 28 29 30 31 " \
+    "$(labels 1116 1150)"
+check "Flags D labels of leaf7Sub1Eax bits" "0 1 2 3 4 5 6 7 8 10 11 12 17 18 19 21 22 23 26 27 30 " "$(labels 1116 1300)"
+check "Flags E labels of leaf7Ecx bits" "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 16 22 23 24 25 27 28 29 30 31 " \
+    "$(labels 1117 1200)"
+check "Flags E labels of leaf7Edx bits" "1 2 3 4 5 8 9 10 11 13 14 15 16 18 19 20 22 23 24 25 26 27 28 29 30 31 " \
+    "$(labels 1117 1250)"
+check "Flags E labels of extFeaturesEdx bits" "25 26 27 " "$(labels 1117 1100)"
 check "no template holds an id twice" "" "$(awk '{ print $1, $2 }' <<<"$controls" | sort | uniq -d | paste -sd' ')"
+
+# Every control of the five flag pages lies within the page and overlaps no other one.
+overlaps=$(awk '
+    $2 == "DIALOGEX" { template = $1; next }
+    /^END/ { template = "" }
+    template !~ /^(1026|1108|1115|1116|1117)$/ || $1 == "BEGIN" || $1 !~ /TEXT$/ { next }
+    {
+        line = $0; sub(/"([^"]|"")*"/, "\"\"", line); split(line, f, " *, *")
+        x = f[3]; y = f[4]; r = x + f[5]; b = y + f[6]
+        if (x < 0 || y < 0 || r > 300 || b > 175) print template ": " $0 " leaves the page"
+        for (i = 1; i <= n[template]; i++) {
+            split(box[template, i], o, " ")
+            if (x < o[3] && o[1] < r && y < o[4] && o[2] < b) print template ": " $0 " overlaps " o[5]
+        }
+        box[template, ++n[template]] = x " " y " " r " " b " " f[2]
+    }' <<<"$rc")
+check "flag pages: no control outside its page or over another" "" "$overlaps"
+# The generated templates are the table's, and every label fits its width in MS Sans Serif.
+if command -v python3 >/dev/null; then
+    check "the flag pages follow the feature-flag table and fit their labels" "" \
+        "$(python3 "$root/resources/make_flag_pages.py" --check 2>&1)"
+fi
 finish resources

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tivrel-cpuid's Debian package as Debian would ship it, made by the release preset in a folder of
 # its own: lintian finds no error or warning in it, hardening-check passes on the program, which
-# stays within 64 KB, and installed as scripts/install.sh installs it, the program runs and man
+# stays within 96 KB, and installed as scripts/install.sh installs it, the program runs and man
 # finds its manual page. Usage: deb.sh BUILD
 set -uo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
@@ -23,8 +23,10 @@ check_true "lintian: no error or warning" "a clean report" lintian --fail-on err
 branch=()
 readelf -n "$(c++ -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' || branch=(--nocfprotection)
 check_true "hardening-check ${branch[*]}" "every feature found" hardening-check --quiet "${branch[@]}" "$program"
-check_true "the program within 64 KB ($(stat -c %s "$program") bytes)" "at most 65536 bytes" \
-    test "$(stat -c %s "$program")" -le 65536
+# 64 KB of program and its formats, and the tables of the processor database through 2026, the
+# feature flags and the cache descriptors (about 24 KB, their pointers 8 bytes each).
+check_true "the program within 96 KB ($(stat -c %s "$program") bytes)" "at most 98304 bytes" \
+    test "$(stat -c %s "$program")" -le 98304
 
 prefix="$build/installed"
 rm -rf "$prefix"

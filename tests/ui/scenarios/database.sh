@@ -5,7 +5,7 @@ cpuid_fields
 drive <<'EOF_'
 start
 text 1200 1000 1001 1002 1003 1004 1008 1006
-tab 5
+tab 8
 text 1200
 combo 1025 1029 1030 1028
 text 1031 1604
@@ -20,7 +20,7 @@ dialog Tivrel 1.04
 text 1014
 click 1
 gone 3000
-tab 5
+tab 8
 select 1025 3
 select 1030 5
 select 1029 0

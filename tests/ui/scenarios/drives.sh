@@ -2,7 +2,7 @@
 # rebuilds the same list without duplicates.
 drive <<'EOF_'
 start
-tab 7
+tab 10
 listview 1002
 click 1003
 click 1003

@@ -55,18 +55,18 @@ while IFS='|' read -r version description row major minor build extra; do
     present_version "$version"
     # The report from Vista on (report.sh writes it under the default version).
     report=""
-    [ "$row" -ge 26 ] && report=$'post 1037\ndialog Tivrel 1.04 (DB v7)\nsettext 1148 os-report.htm\npost 1\ngone 10000\nready'
+    [ "$row" -ge 26 ] && report=$'post 1037\ndialog Tivrel 1.04 (DB v8)\nsettext 1148 os-report.htm\npost 1\ngone 10000\nready'
     rm -f "$WORK/os-report.htm"
     drive <<EOF_
 start
-tab 6
+tab 9
 text 1005 1007 1008 1009 1010 1011 1012 1013
 combo 1003
 select 1003 $row
 text 1005 1007 1012 1013
 select 1003 18
 text 1005 1012 1006 1007 1008 1009 1010 1011
-tab 8
+tab 11
 text 1033
 $report
 close ok

@@ -1,6 +1,7 @@
 # The Main, flags and cache pages against tivrel-cpuid's answer for this machine: the notices
 # for unknown descriptors, the measured clock against the kernel's time-stamp-counter figure,
-# each flag label greyed exactly for the clear bits, and every cell of both cache pages.
+# each flag label of the five flag pages greyed exactly for the clear bits of its word, the
+# vendor's own names, and every cell of both cache pages.
 cpuid_fields
 
 drive <<'EOF_'
@@ -14,6 +15,12 @@ children
 tab 3
 children
 tab 4
+children
+tab 5
+children
+tab 6
+children
+tab 7
 children
 close ok
 EOF_
@@ -48,6 +55,24 @@ check_flags() {  # PAGE BASE WORD-NAME LABELS
 check_flags 1 1000 featuresEdx 30
 check_flags 2 1050 featuresEcx 6
 check_flags 2 1100 extFeaturesEdx 25
+check_flags 3 1050 featuresEcx 25
+check_flags 3 1350 extFeaturesEcx 27
+check_flags 4 1150 leaf7Ebx 31
+check_flags 4 1300 leaf7Sub1Eax 21
+check_flags 5 1200 leaf7Ecx 25
+check_flags 5 1250 leaf7Edx 26
+check_flags 5 1100 extFeaturesEdx 3
+# Bits the vendors name each their own way: the running vendor's name.
+label() {  # PAGE ID: the label's text
+    awk -v p="$1" -v id="$2" '/^page / { page = $2; next } page == p && $2 == id { sub(/^[^:]*: /, ""); print }' \
+        "$WORK/children.txt"
+}
+case $(field vendorIndex) in
+0) check "Intel's name of extended ECX bit 5" "LZCNT Instruction" "$(label 3 1355)"
+   check "Intel's name of extended ECX bit 8" "PREFETCHW Instruction" "$(label 3 1358)" ;;
+1) check "AMD's name of leaf 7 EBX bit 12" "QoS Monitoring" "$(label 4 1162)"
+   check "AMD's name of extended ECX bit 5" "Advanced Bit Manipulation" "$(label 3 1355)" ;;
+esac
 
 # Every cell of both pages: filled rows as tivrel-cpuid prints them, "None Detected" alone on an
 # empty grid, all other cells empty.
@@ -62,6 +87,6 @@ check_grid() {  # PAGE GRID
     check "page $1 cells of $2" "$expected" "$(awk -v p="$1" '/^page / { page = $2; next }
         page == p && $2 >= 2000 && $2 <= 2079 { sub(/^[^:]*: /, ""); print }' "$WORK/children.txt")"
 }
-check_grid 3 level1Grid
-check_grid 4 level23Grid
+check_grid 6 level1Grid
+check_grid 7 level23Grid
 check_value exit yes

@@ -13,16 +13,16 @@ printf 'replace me' >"$WORK/replaced.htm"
 drive <<'EOF_'
 start
 waitnot 1201 20000 Calculating...
-tab 7
+tab 10
 listview 1002
-tab 8
+tab 11
 post 1037
 dialog Tivrel 1.04 (DB v8)
 settext 1148 report1.htm
 post 1
 gone 10000
 ready
-tab 8
+tab 11
 text 1033 1034 1035 1041 1036
 post 1037
 dialog Tivrel 1.04 (DB v8)
@@ -30,7 +30,7 @@ settext 1148 report2
 post 1
 gone 10000
 ready
-tab 8
+tab 11
 click 1045
 sleep 1200
 post 1037
@@ -39,13 +39,13 @@ settext 1148 report3.htm
 post 1
 gone 10000
 ready
-tab 8
+tab 11
 post 1037
 dialog Tivrel 1.04 (DB v8)
 click 2
 gone 10000
 ready
-tab 8
+tab 11
 wait 1045 15000 Cache Test
 post 1037
 dialog Tivrel 1.04 (DB v8)
@@ -57,7 +57,7 @@ dialogwith 1148 Tivrel 1.04 (DB v8)
 click 2
 gone 10000
 ready
-tab 8
+tab 11
 post 1037
 dialog Tivrel 1.04 (DB v8)
 settext 1148 replaced.htm

@@ -1,4 +1,4 @@
-# The sheet: caption, nine tabs in order, start page, OK and Cancel only; OK and Cancel end the
+# The sheet: caption, twelve tabs in order, start page, OK and Cancel only; OK and Cancel end the
 # process; a second copy ends by itself while the first carries on; nothing saves the settings
 # but leaving the system page.
 drive <<'EOF_'
@@ -8,9 +8,10 @@ sheet
 children
 close ok
 EOF_
-check_value tabs 9
+check_value tabs 12
 i=0
-for caption in Main "Flags A" "Flags B" "L1 Cache" "L2+L3 Cache" Database OS Drives "Settings / Help"; do
+for caption in Main "Flags A" "Flags B" "Flags C" "Flags D" "Flags E" "L1 Cache" "L2+L3 Cache" Database OS Drives \
+    "Settings / Help"; do
     check_value "tab $i" "$caption"
     i=$((i + 1))
 done
@@ -28,7 +29,7 @@ check "no settings file after OK from Main" absent "$([ -e vUZU.dat ] && echo pr
 # Cancel sends no kill-active: leaving the system page by Cancel saves nothing.
 drive <<'EOF_'
 start
-tab 8
+tab 11
 close cancel
 EOF_
 check_value exit yes

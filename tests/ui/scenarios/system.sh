@@ -7,14 +7,14 @@ wine reg add 'HKCR\TivrelHelpTest\shell\open\command' /ve /d 'notepad.exe "%1"' 
 
 drive <<'EOF_'
 start
-tab 8
+tab 11
 text 1034
 sleep 1200
 text 1034 1035 1041 1036 1040 1531
 settext 1531 10
 check 1032 1
 tab 0
-tab 8
+tab 11
 click 1045
 text 1045
 click 1045
@@ -31,7 +31,7 @@ click 2
 text 2
 click 1
 gone 3000
-tab 8
+tab 11
 post 1926
 windows 10000 ReadMe.htm
 close ok
@@ -72,12 +72,12 @@ check "Help opens ReadMe.htm" "ReadMe.htm - Notepad" "$(got windows)"
 rm -f "$WORK/ReadMe.htm"
 drive <<'EOF_'
 start
-tab 8
+tab 11
 text 1531
 state 1032
 settext 1531 0
 tab 0
-tab 8
+tab 11
 text 1531
 post 1926
 sleep 1000

@@ -47,8 +47,10 @@ std::string Row(CacheGrid& grid, const char* type, const char* memory, const cha
 }
 
 // Every report has this system part and these drives; a grid's table has its headings and an empty row first.
+// The features close it, a row per word in the record's order.
 std::string ExpectedReport(const std::string& processor, const std::string& summary, const std::string& level1,
-                           const std::string& level23, const std::string& ip, const std::string& cacheTest) {
+                           const std::string& level23, const std::string& ip, const std::string& cacheTest,
+                           const std::string& features) {
     const std::string headings = "Cache Type|Memory|Size|Association|Sectored~~";
     const std::string none = "|Unknown|Unknown|None|None|None";
     return Markup(
@@ -58,7 +60,15 @@ std::string ExpectedReport(const std::string& processor, const std::string& summ
         "~Windows Uptime:|<b>1 Hrs, 5 Scs~Physical Memory:|<b>1 KB / 2 KB~Virtual Memory:|<b>3 KB / 4 KB~Current IP:|<b>" + ip +
         "]<br><br><b>System Tests</b><br><br>Cache:<b>" + cacheTest + "<br><br><b>Drives</b><br><br>[Name|Type|Format|Size|Free"
         "|Serial~~None (A)" + none + "~&lt;b&gt;Tom &amp; &quot;Jerry&quot; (D)|Local|NTFS|37.25 GB|2.00 KB|0000ABCD~None (Z)" +
-        none + "]");
+        none + "]<br><br><b>Processor Features</b><br><br>[" + features + "]");
+}
+
+std::string Features(const char* words[8]) {
+    const char* labels[] = {"Standard EDX", "Standard ECX", "Extended EDX", "Leaf 7 EBX", "Leaf 7 ECX", "Leaf 7 EDX",
+                            "Leaf 7.1 EAX", "Extended ECX"};
+    std::string rows;
+    for (int i = 0; i < 8; ++i) rows += std::string(i ? "~" : "") + labels[i] + ":|<b>" + words[i];
+    return rows;
 }
 
 }  // namespace
@@ -95,7 +105,8 @@ TEST(DriveSurveyTest, TypesAndReadOnlyDiscs) {
 
 // First brand string, six L1 rows, L2 and L3, bytes above 0x7F as references (micro, euro, unassigned, y-umlaut);
 // then no brand string, match, cache rows (those stay on the pages), L3 or address, and a cache test under way.
-// The processor record and the cache results start zeroed, and the second report leaves them so.
+// The processor record and the cache results start zeroed, and the second report leaves them so. Features: names in
+// bit order, Intel's own for an extended ECX bit, "None" for a word without any.
 TEST(ReportTest, WholeReports) {
     osIdentity = {{}, "Windows XP <beta>", 0};
     machineSummary = {"1 Hrs, 5 Scs", "1 KB / 2 KB", "3 KB / 4 KB", "10.0.0.7"};
@@ -112,12 +123,17 @@ TEST(ReportTest, WholeReports) {
     std::string level23 = Row(level23Grid, "Combined, 123", "512 KB", "64 Byte Line", "8-Way", "Yes");
     level23 += "~" + Row(level23Grid, "L3 Combined, 41", "2048 KB", "64 Byte Line", "8-Way", "Yes");
     std::strcpy(cacheTestText, "Test Not Executed");
+    processorRecord.featuresEdx = 1u << 23 | 1u << 0;
+    processorRecord.leaf7Ebx = 1u << 29 | 1u << 5;
+    processorRecord.extFeaturesEcx = 1u << 5 | 1u << 0;
+    const char* present[] = {"Floating Point Unit on Chip, Intel Architecture MMX technology supported", "None", "None",
+                             "AVX2, SHA Extensions", "None", "None", "None", "LAHF / SAHF in Long Mode, LZCNT Instruction"};
     EXPECT_EQ(ExpectedReport("Processor:|<b>Xeon &lt;CPU&gt; &amp; more~Freq:|<b>2800 MHz~Codename:|<b>Gallatin"
                              "~VendID:|<b>GenuineIntel~Type:|<b>Original OEM Processor, 0~Family:|<b>Pentium(R) 4, 15"
                              "~Model:|<b>0.13 &#181;m P4 / Xeon, 2~Stepping:|<b>5~Brand ID:|<b>Xeon MP, 12"
                              "~Brand String:|<b>  Xeon &lt;CPU&gt; &amp; more &#8364;&#129;&#255;",
                              "L1 Total: <b>20 KB|L1 Inst: <b>12 KB|L1 Data: <b>8 KB|L2: <b>512 KB|L3: <b>2048 KB", level1,
-                             level23, "10.0.0.7", "Test Not Executed"),
+                             level23, "10.0.0.7", "Test Not Executed", Features(present)),
               ThreeDrivesReport().bytes);
 
     processorDescription = {"Unknown New Processor", "GenuineIntel", "Original OEM Processor, 0", "6", "6", "Not Found", ""};
@@ -128,9 +144,10 @@ TEST(ReportTest, WholeReports) {
     MarkEmptyGrid(level23Grid);
     machineSummary.ipAddressText[0] = '\0';
     std::strcpy(cacheTestText, " 1 KB\\7764  2 KB\\8429  ");
+    const char* absent[] = {"None", "None", "None", "None", "None", "None", "None", "None"};
     EXPECT_EQ(ExpectedReport("Processor:|<b>Unknown New Processor~Freq:|<b>~Codename:|<b>Not Found~VendID:|<b>GenuineIntel"
                              "~Type:|<b>Original OEM Processor, 0~Family:|<b>6~Model:|<b>6~Stepping:|<b>0~Brand ID:|<b>"
                              "~Brand String:|<b>", "L1 Total: <b>0 KB|L1 Inst: <b>0 KB|L1 Data: <b>0 KB|L2: <b>0 KB", "", "", "",
-                             " 1 KB\\7764  2 KB\\8429  "),
+                             " 1 KB\\7764  2 KB\\8429  ", Features(absent)),
               ThreeDrivesReport().bytes);
 }
