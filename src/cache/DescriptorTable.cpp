@@ -82,7 +82,7 @@ static constexpr DescriptorRow LaterDescriptorTable[] = {
     {0x1D, kCombined,     128,             64,           2,      false},
     {0x21, kCombined,     256,             64,           8,      false},
     {0x24, kCombined,    1024,             64,          16,      false},
-    // sectored level-2 caches of the 2004 to 2008 manuals
+    // sectored level-2 caches of the mid-2000s tables, no longer in the current manual
     {0x3A, kCombined,     192,             64,           6,      true },
     {0x3D, kCombined,     384,             64,           6,      true },
     {0x3E, kCombined,     512,             64,           4,      true },
@@ -96,7 +96,7 @@ static constexpr DescriptorRow LaterDescriptorTable[] = {
     {0x4C, kL3Combined, 12288,             64,          12,      false},
     {0x4D, kL3Combined, 16384,             64,          16,      false},
     {0x4E, kCombined,    6144,             64,          24,      false},
-    {0x4F, kInstTlb,     kPages4K,         32,           kNoWays, false},
+    {0x4F, kInstTlb,     kPages4K,         32,           kNoWays, false},  // ways not given
     {0x55, kInstTlb,     kPages2MOr4M,      7,           kFully, false},
     {0x56, kDataTlb,     kPages4M,         16,           4,      false},
     {0x57, kDataTlb,     kPages4K,         16,           4,      false},
@@ -106,11 +106,11 @@ static constexpr DescriptorRow LaterDescriptorTable[] = {
     {0x63, kDataTlb,     kPages2MOr4M,     32,           4,      false},
     {0x63, kDataTlb,     kPages1G,          4,           4,      false},
     {0x64, kDataTlb,     kPages4K,        512,           4,      false},
-    {0x6A, kDataTlb,     kPages4K,         64,           8,      false},
+    {0x6A, kDataTlb,     kPages4K,         64,           8,      false},  // the manual's "uTLB"
     {0x6B, kDataTlb,     kPages4K,        256,           8,      false},
     {0x6C, kDataTlb,     kPages2MOr4M,    128,           8,      false},
     {0x6D, kDataTlb,     kPages1G,         16,           kFully, false},
-    {0x73, kTrace,         64,              0,           8,      false},
+    {0x73, kTrace,         64,              0,           8,      false},  // mid-2000s tables
     {0x76, kInstTlb,     kPages2MOr4M,      8,           kFully, false},
     {0x78, kCombined,    1024,             64,           4,      false},
     {0x7D, kCombined,    2048,             64,           8,      false},

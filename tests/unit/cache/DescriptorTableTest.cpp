@@ -18,8 +18,8 @@ struct DescriptorTableTest : ::testing::Test {
     RecordingNotice notice;
 };
 
-// Every byte the current manual lists (and the sectored caches and trace cache of the 2004 to
-// 2008 editions) decodes without the notice; so do the seed's.
+// Every byte the current manual lists (and the sectored caches and trace cache of the mid-2000s
+// tables) decodes without the notice; so do the seed's.
 constexpr uint8_t kDocumented[] = {
     0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x1D, 0x21, 0x22, 0x23, 0x24,
     0x25, 0x29, 0x2C, 0x30, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47,
@@ -51,6 +51,9 @@ TEST_F(DescriptorTableTest, RowsAsTheManualDescribesThem) {
     const struct { uint8_t byte; bool level1; std::vector<ExpectedRow> rows; CacheTotals totals; } cases[] = {
         {0x05, true, {{"Data TLB, 5", "4M pages", "32 Entries", "4-Way", "No"}}, {}},
         {0x0E, true, {{"Data, 14", "24 KB", "64 Byte Line", "6-Way", "No"}}, {0, 24, 0, 0}},
+        {0x4F, true, {{"Inst TLB, 79", "4K pages", "32 Entries", "", "No"}}, {}},
+        {0x6D, true, {{"Data TLB, 109", "1G pages", "16 Entries", "Fully", "No"}}, {}},
+        {0xC2, true, {{"Data TLB, 194", "4K or 2M pages", "16 Entries", "4-Way", "No"}}, {}},
         {0x3D, false, {{"Combined, 61", "384 KB", "64 Byte Line", "6-Way", "Yes"}}, {0, 0, 384, 0}},
         {0x4E, false, {{"Combined, 78", "6144 KB", "64 Byte Line", "24-Way", "No"}}, {0, 0, 6144, 0}},
         {0x55, true, {{"Inst TLB, 85", "2M or 4M pages", "7 Entries", "Fully", "No"}}, {}},
@@ -62,6 +65,7 @@ TEST_F(DescriptorTableTest, RowsAsTheManualDescribesThem) {
         {0xC3, false, {{"Unified TLB, 195", "4K or 2M pages", "1536 Entries", "6-Way", "No"},
                        {"Unified TLB, 195", "1G pages", "16 Entries", "4-Way", "No"}}, {}},
         {0xCA, false, {{"Unified TLB, 202", "4K pages", "512 Entries", "4-Way", "No"}}, {}},
+        {0xDC, false, {{"L3 Combined, 220", "1536 KB", "64 Byte Line", "12-Way", "No"}}, {0, 0, 0, 1536}},
         {0xEC, false, {{"L3 Combined, 236", "24576 KB", "64 Byte Line", "24-Way", "No"}}, {0, 0, 0, 24576}},
         {0xF0, true, {}, {}},
         {0xFF, true, {}, {}},
