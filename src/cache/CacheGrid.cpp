@@ -11,8 +11,8 @@ uint32_t unifiedTlb;
 void ResetCacheResults() {
     unifiedTlb = 0;
     cacheTotals = {};
-    level1Grid.rowCount = 0;
-    level23Grid.rowCount = 0;
+    level1Grid.rowCount = level1Grid.rowsLeftOut = 0;
+    level23Grid.rowCount = level23Grid.rowsLeftOut = 0;
 }
 
 // A grid has room for kCacheGridRows rows; a further row is dropped here
@@ -57,7 +57,24 @@ void WriteWaysCell(CacheGrid& grid, uint32_t ways) {
 }
 
 void CloseRow(CacheGrid& grid) {
-    if (grid.rowCount < kCacheGridRows) ++grid.rowCount;
+    if (grid.rowCount < kCacheGridRows) {
+        ++grid.rowCount;
+    } else if (grid.rowsLeftOut < 0xFFFFFFFF) {
+        ++grid.rowsLeftOut;
+    }
+}
+
+// The marker takes the last row, so that row is counted among those not shown; its other cells
+// are emptied, since no decoder wrote them for this row.
+void MarkLeftOutRows(CacheGrid& grid) {
+    if (grid.rowsLeftOut == 0) return;
+    CacheRow& last = grid.rows[kCacheGridRows - 1];
+    char count[kCacheCellSize] = "";
+    AppendUnsigned(grid.rowsLeftOut < 0xFFFFFFFF ? grid.rowsLeftOut + 1 : grid.rowsLeftOut, count, sizeof count);
+    AppendText(" not shown", count, sizeof count);
+    for (char* cell : last.cells) cell[0] = '\0';
+    CopyText("More rows", last.cells[kTypeCell], kCacheCellSize);
+    CopyText(count, last.cells[kMemoryCell], kCacheCellSize);
 }
 
 // rowCount stays 0, so readers that walk the rows list nothing while the page

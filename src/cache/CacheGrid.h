@@ -23,6 +23,7 @@ struct CacheRow {
 struct CacheGrid {
     CacheRow rows[kCacheGridRows];
     uint32_t rowCount;
+    uint32_t rowsLeftOut;   // rows closed while the grid was full
 };
 
 struct CacheTotals {
@@ -57,3 +58,5 @@ void AddKilobytes(uint32_t& total, uint64_t sizeKb);
 void CloseRow(CacheGrid& grid);
 // "None Detected" in row 0's Type cell of a grid without rows.
 void MarkEmptyGrid(CacheGrid& grid);
+// Where rows were left out, the last row says how many: "More rows" / "N not shown".
+void MarkLeftOutRows(CacheGrid& grid);

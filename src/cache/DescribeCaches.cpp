@@ -107,6 +107,8 @@ void DescribeCaches(CpuidSource& cpu, uint32_t vendorIndex, DescriptorNotice& no
     case kVendorCentaur:
     case kVendorZhaoxin: DescribeReportedCaches(cpu); break;
     }
+    MarkLeftOutRows(level1Grid);
+    MarkLeftOutRows(level23Grid);
     MarkEmptyGrid(level1Grid);
     MarkEmptyGrid(level23Grid);
 }

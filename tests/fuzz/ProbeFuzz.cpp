@@ -1,5 +1,7 @@
 // The probe over any answers of the processor, sub-leaves of the walked leaves too: every text of the record and of the grids ends
 // inside its buffer, the grids keep within their rows, and probing again gives the same record.
+#include <cstring>
+
 #include "FuzzInput.h"
 #include "cache/CacheGrid.h"
 #include "cpu/ProcessorRecord.h"
@@ -46,6 +48,7 @@ bool GridSound(const CacheGrid& grid) {
     for (const CacheRow& row : grid.rows)
         for (const char* cell : row.cells)
             if (!Terminated(cell, kCacheCellSize)) return false;
+    if (grid.rowsLeftOut != 0 && std::strcmp(grid.rows[kCacheGridRows - 1].cells[kTypeCell], "More rows") != 0) return false;
     return grid.rowCount <= kCacheGridRows;
 }
 

@@ -51,6 +51,22 @@ TEST_F(DecodeDescriptorTest, RowPastTheGridIsDroppedButCounted) {
     EXPECT_EQ(level23Grid.rowCount, 0u);   // nothing spilled into the row count that follows the rows
 }
 
+// Rows left out are never lost silently: the last row says how many are not shown, itself included.
+TEST_F(DecodeDescriptorTest, LeftOutRowsAreNamedInTheLastRow) {
+    MarkLeftOutRows(level1Grid);
+    EXPECT_STREQ(level1Grid.rows[kCacheGridRows - 1].cells[kTypeCell], "");   // nothing left out yet
+    for (uint32_t i = 0; i < kCacheGridRows + 2; ++i) DecodeDescriptor(0x2C, notice);
+    MarkLeftOutRows(level1Grid);
+    EXPECT_EQ(level1Grid.rowCount, kCacheGridRows);
+    const CacheRow& last = level1Grid.rows[kCacheGridRows - 1];
+    EXPECT_STREQ(last.cells[kTypeCell], "More rows");
+    EXPECT_STREQ(last.cells[kMemoryCell], "3 not shown");
+    EXPECT_STREQ(last.cells[kAssociationCell], "");
+    EXPECT_STREQ(level1Grid.rows[kCacheGridRows - 2].cells[kTypeCell], "Data, 44");
+    ResetCacheResults();
+    EXPECT_EQ(level1Grid.rowsLeftOut, 0u);
+}
+
 // Row r, cell c goes to control 2000 + 5r + c. Rows past rowCount are shown too, so a page that
 // showed more rows before keeps none of their texts.
 TEST(CacheGridTest, PageShowsEveryCellAtItsId) {
