@@ -10,19 +10,10 @@ printf '<b>&"Lab"' >"$WINEPREFIX/drive_c/.windows-label"
 printf 'keep me\r\n' >"$WORK/kept.htm"
 printf 'replace me' >"$WORK/replaced.htm"
 
-drive <<'EOF_'
+drive <<EOF_
 start
 waitnot 1201 20000 Calculating...
-tab 1
-children
-tab 2
-children
-tab 3
-children
-tab 4
-children
-tab 5
-children
+$(for tab in 1 2 3 4 5; do printf 'tab %s\nchildren\n' "$tab"; done)
 tab 10
 listview 1002
 tab 11
