@@ -10,9 +10,10 @@ printf '<b>&"Lab"' >"$WINEPREFIX/drive_c/.windows-label"
 printf 'keep me\r\n' >"$WORK/kept.htm"
 printf 'replace me' >"$WORK/replaced.htm"
 
-drive <<'EOF_'
+drive <<EOF_
 start
 waitnot 1201 20000 Calculating...
+$(for tab in 1 2 3 4 5; do printf 'tab %s\nchildren\n' "$tab"; done)
 tab 10
 listview 1002
 tab 11
@@ -113,6 +114,15 @@ expected=$({
             printf '</td></tr><tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s' \
                 "$(esc "$name")" "$type" "$(esc "$format")" "$size" "$free" "$serial"
         done
+    printf '%s<br><br><b>Processor Features</b><br><br>%s' "$end" "$table"
+    # Each word's labels on the flag pages that are not greyed, in bit order, or "None".
+    for word in 'Standard EDX:1000' 'Standard ECX:1050' 'Extended EDX:1100' 'Leaf 7 EBX:1150' 'Leaf 7 ECX:1200' \
+        'Leaf 7 EDX:1250' 'Leaf 7.1 EAX:1300' 'Extended ECX:1350'; do
+        names=$(awk -v base="${word##*:}" '$1 == "child" && $2 >= base && $2 < base + 32 && $4 == 1 {
+            id = $2; sub(/^[^:]*: /, ""); print id "\t" $0 }' "$OUT" | sort -n | cut -f2- | paste -sd'\t' | sed 's/\t/, /g')
+        if [ "$word" = 'Standard EDX:1000' ]; then printf '%s:</td><td><b>' "${word%:*}"; else row "${word%:*}:" ""; fi
+        esc "${names:-None}" | tr -d '\n'
+    done
     printf '%s' "$end"
 } | refs)
 uptime_of() { sed -E 's/(Windows Uptime:<\/td><td><b>)[^<]*/\1UPTIME/' "$1"; }
