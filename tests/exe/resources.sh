@@ -12,7 +12,7 @@ rc="$(i686-w64-mingw32-windres -i "$exe" -O rc)" || { echo "cannot decompile $ex
 check "file and product version" "1, 0, 4, 1 | 1, 0, 4, 1" \
     "$(awk '$1 == "FILEVERSION" || $1 == "PRODUCTVERSION" { sub(/^ *[A-Z]+ /, ""); print }' <<<"$rc" | paste -sd'|' | sed 's/|/ | /')"
 for value in '"FileVersion", "1.04"' '"FileDescription", "CPUID Database & System Information"' \
-    '"InternalName", "Tivrel.exe"' '"Database", "7th Edition December 04"'; do
+    '"InternalName", "Tivrel.exe"' '"Database", "8th Edition December 26"'; do
     check_true "version record VALUE $value" "the value" grep -qF "VALUE $value" <<<"$rc"
 done
 # Group entries: "width height colours pad" in octal escapes, planes, bits per pixel.
