@@ -13,6 +13,10 @@ namespace {
 
 constexpr uint32_t kTopologyExtensions = 1u << 22;   // leaf 0x80000001 ECX
 
+// Whether a highest extended leaf (leaf 0x80000000 EAX) reports leaf: an answer outside the
+// extended range is no highest leaf at all.
+bool ReportsExtendedLeaf(uint32_t highest, uint32_t leaf) { return highest >= leaf && highest < 0x80010000; }
+
 bool HasByte(const CpuidRegisters& regs, uint32_t byte) {
     const uint32_t values[] = {regs.eax & 0xFFFFFF00, regs.ebx, regs.ecx, regs.edx};
     for (uint32_t value : values)
@@ -30,7 +34,6 @@ bool HasByte(const CpuidRegisters& regs, uint32_t byte) {
 void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
     const uint32_t highest = cpu.Execute(0, 0).eax;
     if ((highest & 0xFF) <= 1) return;
-    ResetCacheResults();
     const uint32_t passes = cpu.Execute(2, 0).eax & 0xF;
     bool leaf4 = false;
     bool leaf18 = false;
@@ -56,7 +59,7 @@ void DescribeLeaf2Caches(CpuidSource& cpu, DescriptorNotice& notice) {
 void DescribeExtendedLeafCaches(CpuidSource& cpu) {
     const uint32_t highest = cpu.Execute(0x80000000, 0).eax;
     const bool topologyLeaf =
-        highest >= 0x8000001D && highest < 0x80010000 && (cpu.Execute(0x80000001, 0).ecx & kTopologyExtensions) != 0;
+        ReportsExtendedLeaf(highest, 0x8000001D) && (cpu.Execute(0x80000001, 0).ecx & kTopologyExtensions) != 0;
     const CacheTopology topology = topologyLeaf ? ReadCacheTopology(cpu) : CacheTopology{};
     const CpuidRegisters level1 = cpu.Execute(0x80000005, 0);
     DecodeL1Cache(1, level1.ecx, topology.l1Data);
@@ -65,7 +68,7 @@ void DescribeExtendedLeafCaches(CpuidSource& cpu) {
     DecodeL1Tlb(2, level1.ebx);
     const CpuidRegisters level2 = cpu.Execute(0x80000006, 0);
     DecodeL2Cache(level2.ecx, topology.l2);
-    if (highest >= 0x80000006 && highest < 0x80010000) DecodeL3Cache(level2.edx, topology.l3);
+    if (ReportsExtendedLeaf(highest, 0x80000006)) DecodeL3Cache(level2.edx, topology.l3);
     DecodeL2Tlb(1, level2.eax);
     DecodeL2Tlb(2, level2.ebx);
 }
@@ -78,21 +81,25 @@ void DescribeReportedCaches(CpuidSource& cpu) {
     const uint32_t highest = cpu.Execute(0, 0).eax;
     const bool leaf4 = highest >= 4 && (cpu.Execute(4, 0).eax & 0x1F) != 0;
     const uint32_t extended = cpu.Execute(0x80000000, 0).eax;
-    const bool level1 = extended >= 0x80000005 && extended < 0x80010000;
-    const bool level2 = extended >= 0x80000006 && extended < 0x80010000;
+    const bool level1 = ReportsExtendedLeaf(extended, 0x80000005);
+    const bool level2 = ReportsExtendedLeaf(extended, 0x80000006);
     const CpuidRegisters l1 = level1 ? cpu.Execute(0x80000005, 0) : CpuidRegisters{0, 0, 0, 0};
     const CpuidRegisters l2 = level2 ? cpu.Execute(0x80000006, 0) : CpuidRegisters{0, 0, 0, 0};
     if (leaf4) {
         DescribeLeaf4Caches(cpu);
     } else {
-        if (level1) DecodeL1Cache(1, l1.ecx);
-        if (level1) DecodeL1Cache(2, l1.edx);
+        if (level1) {
+            DecodeL1Cache(1, l1.ecx);
+            DecodeL1Cache(2, l1.edx);
+        }
         if (level2 && (l2.ecx >> 16) != 0) DecodeReportedL2Cache(l2.ecx);
     }
     DecodeReportedL1Tlb(1, l1.eax);
     DecodeReportedL1Tlb(2, l1.ebx);
-    if (level2) DecodeL2Tlb(1, l2.eax);
-    if (level2) DecodeL2Tlb(2, l2.ebx);
+    if (level2) {
+        DecodeL2Tlb(1, l2.eax);
+        DecodeL2Tlb(2, l2.ebx);
+    }
 }
 
 }  // namespace

@@ -180,12 +180,11 @@ const char* TypeName(uint32_t cpuType) {
 // models from the 90 nm Prescott (family 15, model 3) on. The relaxation reaches the 2004
 // entries only from such signatures, so nothing newer wears an old name.
 bool WithinSeedTable(uint32_t vendorIndex, uint32_t signature) {
-    constexpr uint32_t kIntel = 0, kAmd = 1;
     if (vendorIndex == kTransmeta) return true;
-    if ((signature & 0x0FFF0000) != 0 || (vendorIndex != kIntel && vendorIndex != kAmd)) return false;
+    if ((signature & 0x0FFF0000) != 0 || (vendorIndex != kVendorIntel && vendorIndex != kVendorAmd)) return false;
     const uint32_t family = (signature >> 8) & 0xF;
     const uint32_t model = (signature >> 4) & 0xF;
-    return vendorIndex == kAmd || (family == 6 && model <= 13) || (family == 15 && model <= 2) ||
+    return vendorIndex == kVendorAmd || (family == 6 && model <= 13) || (family == 15 && model <= 2) ||
            (family != 6 && family != 15);
 }
 

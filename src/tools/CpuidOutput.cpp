@@ -15,8 +15,14 @@
 
 namespace {
 
-// Each present bit of a word by its operating-system name, the running vendor's where it has
-// its own; bits without one (copies of leaf 1 EDX bits) are left out.
+// The operating-system name of a present bit, the running vendor's where it has its own;
+// nullptr for a clear bit or one without a name (copies of leaf 1 EDX bits).
+const char* PresentOsName(const ProcessorRecord& record, uint32_t index, uint32_t bit) {
+    const FeatureFlag* flag = PresentFeature(record, index, bit);
+    return flag != nullptr && flag->osName[0] != '\0' ? flag->osName : nullptr;
+}
+
+// Each present bit of a word by its operating-system name.
 void PrintFlags(FILE* out, const ProcessorRecord& record, uint32_t index) {
     char heading[32] = "";
     AppendText(FeatureWordAt(index).label, heading, sizeof heading);
@@ -24,9 +30,9 @@ void PrintFlags(FILE* out, const ProcessorRecord& record, uint32_t index) {
     std::fprintf(out, "%-22s", heading);
     bool any = false;
     for (uint32_t bit = 0; bit < 32; ++bit) {
-        const FeatureFlag* flag = PresentFeature(record, index, bit);
-        if (flag == nullptr || flag->osName[0] == '\0') continue;
-        std::fprintf(out, " %s", flag->osName);
+        const char* name = PresentOsName(record, index, bit);
+        if (name == nullptr) continue;
+        std::fprintf(out, " %s", name);
         any = true;
     }
     std::fprintf(out, "%s\n", any ? "" : " none");
@@ -39,10 +45,8 @@ void WriteFeatureFields(FieldWriter& writer, const ProcessorRecord& record) {
     const char* names[kFeatureWordCount * 32];
     int count = 0;
     for (uint32_t index = 0; index < kFeatureWordCount; ++index) {
-        for (uint32_t bit = 0; bit < 32; ++bit) {
-            const FeatureFlag* flag = PresentFeature(record, index, bit);
-            if (flag != nullptr && flag->osName[0] != '\0') names[count++] = flag->osName;
-        }
+        for (uint32_t bit = 0; bit < 32; ++bit)
+            if (const char* name = PresentOsName(record, index, bit)) names[count++] = name;
     }
     WriteWordList(writer, "flags", names, count);
 }
